@@ -1,0 +1,221 @@
+#include "cli/cli_options.h"
+
+#include <optional>
+
+#include <QCommandLineParser>
+
+#include "engine/zones.h"
+
+namespace lunarys::cli {
+
+namespace {
+
+bool AllDigits(QStringView text)
+{
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+// A number of one to `maxDigits` decimal digits within [low, high].
+std::optional<int> NumberIn(QStringView text, int maxDigits, int low, int high)
+{
+    if (text.isEmpty() || text.size() > maxDigits || !AllDigits(text))
+        return std::nullopt;
+    const int value = text.toInt();
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
+{
+    const QStringList parts = text.split(u'-');
+    if (parts.size() != 3 || parts[0].size() != 4 || !AllDigits(parts[0]) || !AllDigits(parts[1]) || !AllDigits(parts[2])
+        || parts[1].isEmpty() || parts[1].size() > 2 || parts[2].isEmpty() || parts[2].size() > 2)
+        return UsageError{QStringLiteral("--date: expected YYYY-MM-DD, got '%1'").arg(text)};
+    const auto year = NumberIn(parts[0], 4, 1901, 2050);
+    if (!year)
+        return UsageError{QStringLiteral("--date: the year must be from 1901 to 2050")};
+    const auto month = NumberIn(parts[1], 2, 1, 12);
+    if (!month)
+        return UsageError{QStringLiteral("--date: the month must be from 1 to 12")};
+    const auto day = NumberIn(parts[2], 2, 1, 31);
+    if (!day)
+        return UsageError{QStringLiteral("--date: the day must be from 1 to 31")};
+    in.Year = *year;
+    in.MonthIndex = *month - 1;
+    in.DayIndex = *day - 1;
+    return std::nullopt;
+}
+
+std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
+{
+    const QStringList parts = text.split(u':');
+    const auto wellFormed = [&] {
+        if (parts.size() < 2 || parts.size() > 3)
+            return false;
+        for (const QString& part : parts)
+            if (part.isEmpty() || part.size() > 2 || !AllDigits(part))
+                return false;
+        return true;
+    };
+    if (!wellFormed())
+        return UsageError{QStringLiteral("--time: expected HH:MM or HH:MM:SS, got '%1'").arg(text)};
+    const auto hour = NumberIn(parts[0], 2, 0, 23);
+    if (!hour)
+        return UsageError{QStringLiteral("--time: the hour must be from 0 to 23")};
+    const auto minute = NumberIn(parts[1], 2, 0, 59);
+    if (!minute)
+        return UsageError{QStringLiteral("--time: the minutes must be from 0 to 59")};
+    if (parts.size() == 3 && !NumberIn(parts[2], 2, 0, 59))
+        return UsageError{QStringLiteral("--time: the seconds must be from 0 to 59")};
+    in.Hour = *hour;
+    in.Minute = *minute;   // seconds are accepted and, as in the window, not used
+    return std::nullopt;
+}
+
+// DEG:MIN followed by a hemisphere letter. Empty degrees or minutes are left
+// to the input check, which tells the user as the window would.
+std::optional<UsageError> ReadCoordinate(const QString& option, const QString& text, QChar positive, QChar negative,
+                                         QString& degrees, QString& minutes, bool& isPositive)
+{
+    const QString usage = QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
+                              .arg(option, positive, negative, text);
+    if (text.isEmpty())
+        return UsageError{usage};
+    const QChar hemisphere = text.back().toUpper();
+    const QStringList parts = text.chopped(1).split(u':');
+    if ((hemisphere != positive && hemisphere != negative) || parts.size() != 2 || !AllDigits(parts[0])
+        || !AllDigits(parts[1]) || parts[0].size() > 5 || parts[1].size() > 5)
+        return UsageError{usage};
+    degrees = parts[0];
+    minutes = parts[1];
+    isPositive = hemisphere == positive;
+    return std::nullopt;
+}
+
+std::optional<UsageError> ReadZone(const QString& text, engine::BirthInput& in)
+{
+    if (!text.isEmpty() && AllDigits(text)) {
+        const auto index = NumberIn(text, 2, 0, static_cast<int>(engine::Zones.size()) - 1);
+        if (!index)
+            return UsageError{QStringLiteral("--zone: the index must be from 0 to 70 (see --list-zones)")};
+        in.ZoneIndex = *index;
+        return std::nullopt;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    const int index = engine::ZoneIndexOfItem(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (index < 0)
+        return UsageError{QStringLiteral("--zone: unknown zone '%1' (see --list-zones)").arg(text)};
+    in.ZoneIndex = index;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption date(QStringLiteral("date"), {}, QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption time(QStringLiteral("time"), {}, QStringLiteral("HH:MM[:SS]"));
+    const QCommandLineOption lon(QStringLiteral("lon"), {}, QStringLiteral("DEG:MIN{E|W}"));
+    const QCommandLineOption lat(QStringLiteral("lat"), {}, QStringLiteral("DEG:MIN{N|S}"));
+    const QCommandLineOption zone(QStringLiteral("zone"), {}, QStringLiteral("INDEX|ITEM"));
+    const QCommandLineOption dst(QStringLiteral("dst"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption listZones(QStringLiteral("list-zones"));
+    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({name, date, time, lon, lat, zone, dst, json, listZones, help, version});
+
+    if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments))
+        return UsageError{parser.errorText()};
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError{QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst())};
+
+    CliRequest request;
+    if (parser.isSet(help)) {
+        request.action = CliRequest::Action::Help;
+        return request;
+    }
+    if (parser.isSet(version)) {
+        request.action = CliRequest::Action::Version;
+        return request;
+    }
+    if (parser.isSet(listZones)) {
+        request.action = CliRequest::Action::ListZones;
+        return request;
+    }
+    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone})
+        if (parser.values(*option).size() > 1)
+            return UsageError{QStringLiteral("--%1: given more than once").arg(option->names().constFirst())};
+    if (!parser.isSet(date))
+        return UsageError{QStringLiteral("--date: missing (the birth date, YYYY-MM-DD)")};
+    if (!parser.isSet(time))
+        return UsageError{QStringLiteral("--time: missing (the local clock time of birth, HH:MM)")};
+
+    engine::BirthInput& in = request.input;
+    in.Name = parser.value(name);
+    if (auto error = ReadDate(parser.value(date), in))
+        return *error;
+    if (auto error = ReadTime(parser.value(time), in))
+        return *error;
+    if (parser.isSet(lon))
+        if (auto error = ReadCoordinate(QStringLiteral("lon"), parser.value(lon), u'E', u'W', in.LongitudeDegrees,
+                                        in.LongitudeMinutes, in.LongitudeIsEast))
+            return *error;
+    if (parser.isSet(lat)) {
+        bool north = true;
+        if (auto error = ReadCoordinate(QStringLiteral("lat"), parser.value(lat), u'N', u'S', in.LatitudeDegrees,
+                                        in.LatitudeMinutes, north))
+            return *error;
+        in.LatitudeIsSouth = !north;
+    }
+    if (parser.isSet(zone))
+        if (auto error = ReadZone(parser.value(zone), in))
+            return *error;
+    in.DaylightSaving = parser.isSet(dst);
+    request.json = parser.isSet(json);
+    return request;
+}
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Usage: lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
+        "                   --lon DEG:MIN{E|W} --lat DEG:MIN{N|S} [--zone INDEX|ITEM] [--dst] [--json]\n"
+        "       lunarys-cli --list-zones | --help | --version\n"
+        "\n"
+        "Computes a natal Sun-Moon midpoint reading: the Sun and Moon signs, the\n"
+        "midpoint with its sign, element and temperament, the midpoint's house\n"
+        "counted from the ascendant, and the texts that go with them.\n"
+        "\n"
+        "Options:\n"
+        "  --name NAME          the person's name: letters and blanks (shown in capitals)\n"
+        "  --date YYYY-MM-DD    local date of birth, years 1901 to 2050\n"
+        "  --time HH:MM[:SS]    local clock time of birth (seconds are not used)\n"
+        "  --lon DEG:MIN{E|W}   longitude of the birthplace, for example 72:50E\n"
+        "  --lat DEG:MIN{N|S}   latitude of the birthplace, for example 18:57N\n"
+        "  --zone INDEX|ITEM    time zone: list index 0..70 or the exact list item;\n"
+        "                       default 29, \"Greenwich Mean Time,GMT,0.0\"\n"
+        "  --dst                daylight saving time was in effect\n"
+        "  --json               print the reading as one JSON object\n"
+        "  --list-zones         print the 71 time zones, each after its index and a tab\n"
+        "  -h, --help           print this help\n"
+        "  --version            print the version\n"
+        "\n"
+        "Exit status: 0 on success; 2 when the command line or the birth details\n"
+        "cannot be used (the reason is printed on standard error).\n"
+        "\n"
+        "Example:\n"
+        "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"
+        "              --lon 72:50E --lat 18:57N\n");
+}
+
+QString VersionText() { return QStringLiteral("lunarys-cli " LUNARYS_VERSION "\n"); }
+
+}  // namespace lunarys::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <variant>
+
+#include <QString>
+#include <QStringList>
+
+#include "engine/birth_input.h"
+
+namespace lunarys::cli {
+
+struct CliRequest {
+    enum class Action { Reading, ListZones, Help, Version };
+    Action action = Action::Reading;
+    engine::BirthInput input;
+    bool json = false;
+};
+
+// A command line the tool cannot use, told in one line naming the option.
+struct UsageError {
+    QString message;
+};
+
+// Reads the arguments (without the program name).
+std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& arguments);
+
+QString HelpText();
+QString VersionText();
+
+}  // namespace lunarys::cli

@@ -1,0 +1,64 @@
+// lunarys-cli: one natal Sun-Moon midpoint reading, as text or JSON.
+#include <cstdio>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "cli/cli_options.h"
+#include "cli/reading_output.h"
+#include "engine/input_check.h"
+#include "engine/reading.h"
+
+namespace {
+
+constexpr int kUnusable = 2;
+
+void Write(std::FILE* stream, const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+int Fail(const QString& message)
+{
+    Write(stderr, message.toUtf8() + '\n');
+    return kUnusable;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    using namespace lunarys;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    auto parsed = cli::ParseCommandLine(arguments);
+    if (const auto* error = std::get_if<cli::UsageError>(&parsed))
+        return Fail(QStringLiteral("lunarys-cli: %1\nTry 'lunarys-cli --help'.").arg(error->message));
+    cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
+
+    switch (request.action) {
+    case cli::CliRequest::Action::Help: Write(stdout, cli::HelpText().toUtf8()); return 0;
+    case cli::CliRequest::Action::Version: Write(stdout, cli::VersionText().toUtf8()); return 0;
+    case cli::CliRequest::Action::ListZones: Write(stdout, cli::ZoneListText().toUtf8()); return 0;
+    case cli::CliRequest::Action::Reading: break;
+    }
+
+    // The name is taken as the window's name box takes typed keys.
+    if (!engine::IsNameText(request.input.Name))
+        return Fail(QString::fromLatin1(engine::messages::OnlyLetters));
+    request.input.Name = engine::NameInCapitals(request.input.Name);
+
+    engine::ChartState chart;
+    if (const auto problem = engine::RunReading(request.input, chart))
+        return Fail(problem->Message);
+
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(chart);
+    if (request.json)
+        Write(stdout, cli::ReadingAsJson(request.input.Name, chart, texts));
+    else
+        Write(stdout, cli::ReadingAsText(request.input.Name, chart, texts).toUtf8() + '\n');
+    return 0;
+}

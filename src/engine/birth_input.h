@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/zones.h"
+
+namespace lunarys::engine {
+
+// The birth details as the input window holds them: list positions for the
+// month and day, numbers for what the other lists offer, and the coordinate
+// boxes as typed text.
+struct BirthInput {
+    QString Name;
+    int MonthIndex = 0;   // 0 = January
+    int DayIndex = 0;     // 0 = the 1st
+    int Year = 1901;
+    int Hour = 0;
+    int Minute = 0;
+    int ZoneIndex = DefaultZoneIndex;
+    bool DaylightSaving = false;
+    QString LongitudeDegrees;
+    QString LongitudeMinutes;
+    bool LongitudeIsEast = true;
+    QString LatitudeDegrees;
+    QString LatitudeMinutes;
+    bool LatitudeIsSouth = false;
+};
+
+}  // namespace lunarys::engine

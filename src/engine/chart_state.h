@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/zodiac.h"
+
+namespace lunarys::engine {
+
+// The values of one reading: the birth data copied from the input, and every
+// result of the computation. The application owns one and passes it to each
+// reading, which overwrites it completely.
+struct ChartState {
+    // Amount to add to local clock time to obtain universal time.
+    std::int16_t TimeZoneHours = 0;
+    std::int16_t TimeZoneMinutes = 0;
+
+    std::int16_t BirthYear = 0;
+    std::int16_t BirthMonth = 0;   // 1..12
+    std::int16_t BirthDay = 0;
+    std::int16_t BirthHour = 0;    // local clock time
+    std::int16_t BirthMinute = 0;
+    bool DaylightSaving = false;
+
+    std::int16_t LongitudeDegrees = 0;
+    std::int16_t LongitudeMinutes = 0;
+    bool LongitudeIsEast = false;
+    std::int16_t LatitudeDegrees = 0;
+    std::int16_t LatitudeMinutes = 0;
+    bool LatitudeIsSouth = false;
+
+    double SunLongitude = 0;        // degrees, tropical, of the date
+    double SunLongitudeWhole = 0;   // floor of SunLongitude
+    std::string SunPositionText;    // "11° 49' 12\" Can"
+
+    double MoonLongitude = 0;
+    std::int16_t MoonLongitudeWhole = 0;
+    std::string MoonPositionText;
+
+    double AscendantLongitude = 0;
+    std::string AscendantText;      // "16 Can 22"
+
+    DegreeSignTable DegreeSign{};
+
+    std::int16_t MidpointRaw = 0;
+    std::int16_t MidpointDegree = 0;   // 0..359
+    std::string MidpointSignAbbrev;
+    std::string MidpointLabel;         // "19 Vir"
+    std::string MidpointCaption;       // "19º Virgo"
+
+    int MidpointHouse = 0;             // 1..12, 0 when none was found
+    std::string MidpointHouseName;     // "3rd House"
+
+    // Signs as the reading recognises them (NoSign when not recognised).
+    int SunSign = NoSign;
+    int MoonSign = NoSign;
+    int MidpointSign = NoSign;
+};
+
+}  // namespace lunarys::engine

@@ -1,0 +1,81 @@
+#include "engine/texts.h"
+
+#include <QFile>
+
+#include "engine/house.h"
+#include "engine/zodiac.h"
+
+namespace lunarys::engine {
+
+namespace {
+
+QString ReadText(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
+}
+
+QString FolderOf(SignTextKind kind)
+{
+    switch (kind) {
+    case SignTextKind::SunInSign: return QStringLiteral("sun");
+    case SignTextKind::MoonInSign: return QStringLiteral("moon");
+    case SignTextKind::GeneralTraits: return QStringLiteral("midpoint/general-traits");
+    case SignTextKind::PositiveTraits: return QStringLiteral("midpoint/positive-traits");
+    case SignTextKind::NegativeTraits: return QStringLiteral("midpoint/negative-traits");
+    case SignTextKind::Personality: return QStringLiteral("midpoint/personality");
+    }
+    return {};
+}
+
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+QString SunGeneralTextPath() { return QStringLiteral(":/content/sun/general.txt"); }
+QString MoonGeneralTextPath() { return QStringLiteral(":/content/moon/general.txt"); }
+
+QString SignTextPath(SignTextKind kind, int sign)
+{
+    if (sign < 0 || sign >= static_cast<int>(Signs.size()))
+        return {};
+    return QStringLiteral(":/content/%1/%2.txt").arg(FolderOf(kind), FromView(Signs[sign].FullName).toLower());
+}
+
+QString HouseTextPath(int house)
+{
+    if (house < 1 || house > static_cast<int>(Houses.size()))
+        return {};
+    return QStringLiteral(":/content/houses/%1.txt").arg(house, 2, 10, QLatin1Char('0'));
+}
+
+QString SunGeneralText() { return ReadText(SunGeneralTextPath()); }
+QString MoonGeneralText() { return ReadText(MoonGeneralTextPath()); }
+QString SignText(SignTextKind kind, int sign) { return ReadText(SignTextPath(kind, sign)); }
+QString HouseText(int house) { return ReadText(HouseTextPath(house)); }
+
+ReadingTexts LoadReadingTexts(const ChartState& chart)
+{
+    ReadingTexts texts;
+    texts.SunGeneral = SunGeneralText();
+    texts.SunInSign = SignText(SignTextKind::SunInSign, chart.SunSign);
+    texts.MoonGeneral = MoonGeneralText();
+    texts.MoonInSign = SignText(SignTextKind::MoonInSign, chart.MoonSign);
+    texts.GeneralTraits = SignText(SignTextKind::GeneralTraits, chart.MidpointSign);
+    texts.PositiveTraits = SignText(SignTextKind::PositiveTraits, chart.MidpointSign);
+    texts.NegativeTraits = SignText(SignTextKind::NegativeTraits, chart.MidpointSign);
+    texts.Personality = SignText(SignTextKind::Personality, chart.MidpointSign);
+    if (chart.MidpointHouse >= 1 && chart.MidpointHouse <= static_cast<int>(Houses.size())) {
+        texts.HouseHeading = FromView(Houses[chart.MidpointHouse - 1].Heading);
+        texts.HouseText = HouseText(chart.MidpointHouse);
+    }
+    return texts;
+}
+
+}  // namespace lunarys::engine
