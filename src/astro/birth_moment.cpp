@@ -43,7 +43,8 @@ std::int64_t JulianDayNumber(int year, int month, int day)
     const std::int64_t m = 12 * (static_cast<std::int64_t>(year) + 4800) + month - 3;
     std::int64_t j = FloorDiv(365 * m + 2 * (m - 12 * FloorDiv(m, 12)) + 7, 12) + day
                      + FloorDiv(m, 48) - 32083;
-    if (j > 2299171)
+    // From 1582 October 15 (Julian reckoning 2299171) on, the Gregorian calendar.
+    if (j >= 2299171)
         j += FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
     return j;
 }

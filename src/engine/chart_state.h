@@ -55,6 +55,8 @@ struct ChartState {
     int SunSign = NoSign;
     int MoonSign = NoSign;
     int MidpointSign = NoSign;
+
+    friend bool operator==(const ChartState&, const ChartState&) = default;
 };
 
 }  // namespace lunarys::engine

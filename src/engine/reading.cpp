@@ -74,7 +74,9 @@ void MoonStep(ChartState& chart, const astro::BirthMoment& moment)
     chart.MoonPositionText = astro::PositionText(chart.MoonLongitude);
 }
 
-void MidpointStep(ChartState& chart)
+}  // namespace
+
+void FormMidpoint(ChartState& chart)
 {
     const int sum = static_cast<int>(chart.SunLongitudeWhole) + chart.MoonLongitudeWhole;
     chart.MidpointRaw = static_cast<std::int16_t>(sum);
@@ -92,16 +94,11 @@ void MidpointStep(ChartState& chart)
     chart.MidpointLabel = label + chart.MidpointSignAbbrev;
     std::snprintf(label, sizeof label, "%d\u00ba ", inSign);
     chart.MidpointCaption = label + std::string(signName);
-}
 
-void HouseStep(ChartState& chart)
-{
     chart.MidpointHouse = MidpointHouse(chart.AscendantText, chart.MidpointLabel);
     chart.MidpointHouseName =
         chart.MidpointHouse == 0 ? std::string() : std::string(Houses[chart.MidpointHouse - 1].Name);
 }
-
-}  // namespace
 
 int MidpointOf(int sunWhole, int moonWhole)
 {
@@ -120,8 +117,7 @@ void ComputeChart(ChartState& chart)
     FillDegreeSigns(chart.DegreeSign);
     chart.SunSign = SignOfPositionText(chart.SunPositionText);
     chart.MoonSign = SignOfPositionText(chart.MoonPositionText);
-    MidpointStep(chart);
-    HouseStep(chart);
+    FormMidpoint(chart);
 }
 
 std::optional<InputProblem> RunReading(const BirthInput& input, ChartState& chart)

@@ -17,6 +17,10 @@ std::optional<InputProblem> RunReading(const BirthInput& input, ChartState& char
 // ascendant, Moon, signs, midpoint and its house. Every result is rewritten.
 void ComputeChart(ChartState& chart);
 
+// From the whole-degree Sun and Moon longitudes and the ascendant already in
+// the chart: the midpoint's degree, sign, label, caption and house.
+void FormMidpoint(ChartState& chart);
+
 // The near midpoint of two whole-degree longitudes, on the shorter arc: the
 // half-sum rounded half to even, turned to the opposite point when the two lie
 // more than 180 degrees apart. In 0..359.
