@@ -1,0 +1,100 @@
+#include "ui/input/frm_about.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/input/app_icon.h"
+#include "ui/input/link_label.h"
+#include "ui/input/program_texts.h"
+#include "ui/input/web_links.h"
+
+namespace lunarys::ui {
+
+namespace {
+
+QLabel* Paragraph(const QString& text, const char* objectName, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+LinkLabel* Link(const QString& text, const char* objectName, QWidget* parent)
+{
+    auto* label = new LinkLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(LinkCommands& links, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromLatin1(text::WindowCaption));
+    setWindowIcon(AppIcon());
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgIcon"));
+    icon->setPixmap(AppIcon().pixmap(64, 64));
+    icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* title = Paragraph(QString::fromLatin1(text::WindowCaption), "lblTitle", this);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    title->setFont(titleFont);
+
+    auto* description = Paragraph(QString::fromLatin1(text::Description), "lblDescription", this);
+    auto* offer = Paragraph(QString::fromLatin1(text::FullBrandHeadline), "lblBusiness", this);
+    auto* details = Link(QString::fromLatin1(text::FullBrandDetails), "lblCoBrand", this);
+    auto* homePage = Link(HomePagePromotion(), "lblHomePage", this);
+    connect(details, &LinkLabel::clicked, this, [&links] { links.OpenFullBrandPage(); });
+    connect(homePage, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* column = new QWidget(this);
+    column->setFixedWidth(380);
+    auto* texts = new QVBoxLayout(column);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addWidget(title);
+    texts->addWidget(description);
+    texts->addSpacing(8);
+    texts->addWidget(offer);
+    texts->addWidget(details);
+    texts->addSpacing(8);
+    texts->addWidget(homePage);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(icon, 0, Qt::AlignTop);
+    body->addSpacing(12);
+    body->addWidget(column, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace lunarys::ui

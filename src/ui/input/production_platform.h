@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QLockFile>
+#include <QSettings>
+#include <QString>
+
+#include "ui/input/platform.h"
+
+namespace lunarys::ui {
+
+// Message boxes titled "Lunarys", shown over the active window.
+class MessageBoxDialogs final : public Dialogs {
+public:
+    void ShowMessage(const QString& text, MessageIcon icon) override;
+    bool AskYesNo(const QString& question, MessageIcon icon) override;
+    void RunModal(QDialog& dialog) override;
+};
+
+class DesktopWebOpener final : public WebOpener {
+public:
+    void Open(const QUrl& address) override;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDate Today() const override;
+};
+
+// QSettings in the user's own settings area of the program.
+class QSettingsStore final : public SettingsStore {
+public:
+    QSettingsStore();
+    // An INI file at the given path, for a run that must not touch the
+    // user's own settings.
+    explicit QSettingsStore(const QString& iniFilePath);
+
+    StoredText Read(const QString& section, const QString& key) override;
+    bool Write(const QString& section, const QString& key, const QString& text) override;
+
+private:
+    QSettings settings_;
+};
+
+// A lock file in the user's runtime folder. A lock left behind by a copy
+// that crashed belongs to a process that no longer exists and is taken over.
+class LockFileInstanceLock final : public InstanceLock {
+public:
+    LockFileInstanceLock();
+    explicit LockFileInstanceLock(const QString& lockFilePath);
+
+    bool TryAcquire() override;
+
+    static QString DefaultPath();
+
+private:
+    QLockFile lock_;
+};
+
+// Leaves the event loop, which ends main() and the process.
+class ApplicationExit final : public ProcessControl {
+public:
+    void EndProcess() override;
+};
+
+// The production pieces together, owned by main().
+class ProductionPlatform {
+public:
+    ProductionPlatform() = default;
+    Platform Services();
+
+private:
+    MessageBoxDialogs dialogs_;
+    DesktopWebOpener web_;
+    SystemClock clock_;
+    QSettingsStore settings_;
+    LockFileInstanceLock lock_;
+    ApplicationExit exit_;
+};
+
+}  // namespace lunarys::ui

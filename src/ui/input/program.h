@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/chart_state.h"
+#include "ui/input/platform.h"
+#include "ui/input/reading_presenter.h"
+#include "ui/input/web_links.h"
+
+namespace lunarys::ui {
+
+class FrmMain;
+
+// Where the reminder date lives in the settings store, as an ISO date.
+inline const char* const SettingsSection = "Settings";
+inline const char* const ReminderDateKey = "ReminderDate";
+
+// The life of the program: start-up, the commands every window shares (web
+// links, the about box) and quitting.
+class Program {
+public:
+    explicit Program(Platform& platform);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Platform& Services() const { return platform_; }
+    LinkCommands& Links() { return links_; }
+
+    // Refuses a second copy, runs the update reminder, then creates and shows
+    // the input window. false when the program has ended instead.
+    bool StartProgram(engine::ChartState& chart, ReadingPresenter& presenter);
+
+    // Asks at most once whether to look for an update, when the stored date
+    // is more than 14 days away from today.
+    void UpdateReminder();
+
+    // Shows the about box, modal; returns when it is closed.
+    void ShowAboutBox();
+
+    // Closes every window of the program and ends the process.
+    void QuitProgram();
+    bool IsQuitting() const { return quitting_; }
+
+    // The input window, once the start-up has created it.
+    FrmMain* InputWindow() const { return inputWindow_.get(); }
+
+private:
+    Platform& platform_;
+    LinkCommands links_;
+    std::unique_ptr<FrmMain> inputWindow_;
+    bool quitting_ = false;
+};
+
+}  // namespace lunarys::ui

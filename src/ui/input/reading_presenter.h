@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/chart_state.h"
+
+class QWidget;
+
+namespace lunarys::ui {
+
+// Shows a finished reading in place of the input window, which it hides and
+// later brings back.
+class ReadingPresenter {
+public:
+    virtual ~ReadingPresenter() = default;
+    virtual void ShowReading(const engine::ChartState& chart, QWidget& inputWindow) = 0;
+};
+
+}  // namespace lunarys::ui

@@ -1,0 +1,214 @@
+// lunarys-cli run as a process, as a script would: exit status, standard
+// output and standard error.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+extern char** environ;
+
+namespace {
+
+struct ProcessResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+ProcessResult RunCli(const std::vector<std::string>& arguments)
+{
+    char outPath[] = "/tmp/lunarys-cli-out-XXXXXX";
+    char errPath[] = "/tmp/lunarys-cli-err-XXXXXX";
+    const int outFd = mkstemp(outPath);
+    const int errFd = mkstemp(errPath);
+    std::vector<std::string> argv_{LUNARYS_CLI_PATH};
+    argv_.insert(argv_.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& a : argv_)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    posix_spawn_file_actions_adddup2(&actions, errFd, 2);
+    pid_t pid = 0;
+    ProcessResult result;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    close(outFd);
+    close(errFd);
+    result.out = ReadFile(outPath);
+    result.err = ReadFile(errPath);
+    unlink(outPath);
+    unlink(errPath);
+    return result;
+}
+
+const std::vector<std::string> kMaryAnn = {"--name", "Mary Ann", "--date", "1990-07-04", "--time", "06:30",
+                                           "--zone", "34",     "--lon",  "72:50E",     "--lat",  "18:57N"};
+
+std::vector<std::string> With(std::vector<std::string> args, std::initializer_list<std::string> more)
+{
+    args.insert(args.end(), more);
+    return args;
+}
+
+// Committed outputs for a few births: any change of formula, format or text
+// shows here as a readable difference.
+TEST(CliGolden, OutputsMatchTheCommittedFiles)
+{
+    const struct {
+        const char* file;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"mary-ann.txt", kMaryAnn},
+        {"mary-ann.json", With(kMaryAnn, {"--json"})},
+        {"sao-paulo-dst.json",
+         {"--name", "Ana Lucia", "--date", "1975-02-14", "--time", "22:05:40", "--zone", "Brazil Zone 2,BZT2,-3.0",
+          "--dst", "--lon", "46:38W", "--lat", "23:33S", "--json"}},
+        {"greenwich-default-zone.json",
+         {"--name", "Jose", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00w", "--lat", "51:30n", "--json"}},
+        {"auckland-wrap.txt",
+         {"--name", "tane", "--date", "2050-12-31", "--time", "23:59", "--zone", "46", "--lon", "174:46E", "--lat",
+          "36:51S"}},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, 0) << c.file;
+        EXPECT_EQ(r.err, "") << c.file;
+        EXPECT_EQ(r.out, ReadFile(std::string(LUNARYS_GOLDEN_DIR) + "/" + c.file)) << c.file;
+    }
+}
+
+TEST(CliReading, JsonHasEveryFieldOfTheReading)
+{
+    const ProcessResult r = RunCli(With(kMaryAnn, {"--json"}));
+    ASSERT_EQ(r.status, 0);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(r.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_EQ(o[QStringLiteral("name")].toString(), QStringLiteral("MARY ANN"));
+    EXPECT_EQ(o[QStringLiteral("timeZoneHours")].toInt(), -5);
+    EXPECT_EQ(o[QStringLiteral("timeZoneMinutes")].toInt(), -30);
+    const QJsonObject sun = o[QStringLiteral("sun")].toObject();
+    EXPECT_NEAR(sun[QStringLiteral("longitude")].toDouble(), 101.820, 0.0005);
+    EXPECT_EQ(sun[QStringLiteral("whole")].toInt(), 101);
+    EXPECT_EQ(sun[QStringLiteral("sign")].toString(), QStringLiteral("Cancer"));
+    const QJsonObject moon = o[QStringLiteral("moon")].toObject();
+    EXPECT_NEAR(moon[QStringLiteral("longitude")].toDouble(), 237.208, 0.0005);
+    EXPECT_EQ(moon[QStringLiteral("sign")].toString(), QStringLiteral("Scorpio"));
+    EXPECT_EQ(moon[QStringLiteral("element")].toString(), QStringLiteral("Water"));
+    EXPECT_EQ(o[QStringLiteral("ascendant")].toObject()[QStringLiteral("text")].toString(), QStringLiteral("16 Can 22"));
+    const QJsonObject midpoint = o[QStringLiteral("midpoint")].toObject();
+    EXPECT_EQ(midpoint[QStringLiteral("degree")].toInt(), 169);
+    EXPECT_EQ(midpoint[QStringLiteral("caption")].toString(), QString::fromUtf8("19º Virgo"));
+    EXPECT_EQ(midpoint[QStringLiteral("temperament")].toString(), QStringLiteral("Sanguine"));
+    EXPECT_EQ(o[QStringLiteral("house")].toObject()[QStringLiteral("number")].toInt(), 3);
+    const QJsonObject texts = o[QStringLiteral("texts")].toObject();
+    for (const char* key : {"sunGeneral", "sunInSign", "moonGeneral", "moonInSign", "generalTraits", "positiveTraits",
+                            "negativeTraits", "personality", "houseHeading", "houseText"})
+        EXPECT_FALSE(texts[QString::fromLatin1(key)].toString().isEmpty()) << key;
+    EXPECT_TRUE(texts[QStringLiteral("generalTraits")].toString().contains(QStringLiteral("\r\n\r\n")));
+}
+
+TEST(CliReading, AnInputCheckFailureIsOneLineOnStandardError)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"}, "Please Enter Name"},
+        {{"--name", "  ", "--date", "1990-07-04", "--time", "06:30"}, "Please Enter Name"},
+        {{"--name", "Mary-Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter only Letters"},
+        {{"--name", "R2D2", "--date", "1990-07-04", "--time", "06:30"}, "Please Enter only Letters"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lat", "18:57N"},
+         "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "180:00E", "--lat", "18:57N"},
+         "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:60E", "--lat", "18:57N"},
+         "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:E", "--lat", "18:57N"},
+         "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "90:00N"},
+         "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:75S"},
+         "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
+        {{"--name", "Ann", "--date", "1901-02-29", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter Correct Date Or Month!"},
+        {{"--name", "Ann", "--date", "1990-04-31", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter Correct Date Or Month !"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_EQ(r.out, "") << c.message;
+        EXPECT_EQ(r.err, std::string(c.message) + "\n");
+    }
+}
+
+TEST(CliReading, NamesOfAnyAlphabetInCapitals)
+{
+    const ProcessResult r =
+        RunCli({"--name", "José Ñúñez", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"name\": \"JOSÉ ÑÚÑEZ\""), std::string::npos);
+}
+
+TEST(CliUsage, ErrorsHelpVersionAndZones)
+{
+    const ProcessResult unknown = RunCli({"--frobnicate"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_NE(unknown.err.find("frobnicate"), std::string::npos);
+
+    const ProcessResult year = RunCli({"--name", "Ann", "--date", "2051-01-01", "--time", "06:30"});
+    EXPECT_EQ(year.status, 2);
+    EXPECT_EQ(year.out, "");
+    EXPECT_EQ(year.err.rfind("lunarys-cli: --date:", 0), 0u) << year.err;
+
+    const ProcessResult help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: lunarys-cli", 0), 0u);
+
+    const ProcessResult version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "lunarys-cli 1.15\n");
+
+    const ProcessResult zones = RunCli({"--list-zones"});
+    EXPECT_EQ(zones.status, 0);
+    std::istringstream lines(zones.out);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(line.rfind(std::to_string(count) + "\t", 0), 0u) << line;
+        ++count;
+    }
+    EXPECT_EQ(count, 71);
+    EXPECT_NE(zones.out.find("34\tIndian Time, IST, +5.3\n"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,286 @@
+# Checks of an installed Lunarys, shared by install-test.sh (cmake --install
+# into a temporary root) and package-test.sh (the .deb installed into a fresh
+# Debian root). Sourced, not run. Each check prints what it does and exits the
+# shell with a message on the first fault.
+#
+# Programs are given as a command: a path, or e.g. `chroot ROOT /usr/bin/lunarys-cli`.
+
+APP_ID=org.lunarys.Lunarys
+ICON_SIZES="16 32 48 64 128 256"
+# The 1990-07-04 example: Mumbai, Indian time (zone 34).
+EXAMPLE_ARGS=(--name "Mary Ann" --date 1990-07-04 --time 06:30 --zone 34 --lon 72:50E --lat 18:57N)
+
+step() { echo "-- $*"; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+require_tools() {
+  local missing=() t
+  for t in "$@"; do command -v "$t" > /dev/null 2>&1 || missing+=("$t"); done
+  [ ${#missing[@]} -eq 0 ] || fail "missing tools: ${missing[*]} (see the README's set-up commands)"
+}
+
+# check_file_set ROOT RELPATH...: the files (and links) under ROOT are exactly these.
+check_file_set() {
+  local root=$1; shift
+  step "installed files are exactly the expected $# files"
+  local want have
+  want=$(printf '%s\n' "$@" | LC_ALL=C sort)
+  have=$(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
+  if [ "$want" != "$have" ]; then
+    diff <(echo "$want") <(echo "$have") | sed 's/^</  missing:/; s/^>/  unexpected:/' | grep -E 'missing|unexpected' >&2 || true
+    fail "installed files differ from the expected set"
+  fi
+}
+
+# check_no_build_runpath BINARY BUILD_DIR: the installed program does not look
+# for libraries in the build tree (it would work here and nowhere else).
+check_no_build_runpath() {
+  local bin=$1 build
+  build=$(cd "$2" && pwd -P)
+  step "no build-tree library path in $(basename "$bin")"
+  [ -x "$bin" ] || fail "$bin is not an executable file"
+  local dyn
+  dyn=$(readelf -d "$bin") || fail "readelf cannot read $bin"
+  if grep -E '\((RUNPATH|RPATH)\)' <<< "$dyn" | grep -qF "$build"; then
+    fail "$bin keeps a library path into the build tree: $(grep -E 'RUNPATH|RPATH' <<< "$dyn")"
+  fi
+}
+
+# check_cli VERSION CMD...: the installed lunarys-cli prints its version, reads
+# the 1990-07-04 example as JSON, and refuses a date it cannot use.
+check_cli() {
+  local version=$1; shift
+  step "lunarys-cli --version"
+  local out
+  out=$("$@" --version) || fail "lunarys-cli --version exited with $?"
+  [ "$out" = "lunarys-cli $version" ] || fail "lunarys-cli --version printed '$out', expected 'lunarys-cli $version'"
+
+  step "lunarys-cli --json with the 1990-07-04 example"
+  out=$("$@" --json "${EXAMPLE_ARGS[@]}") || fail "lunarys-cli --json exited with $?"
+  python3 - "$out" <<'PY' || fail "the JSON reading of the 1990-07-04 example is wrong"
+import json, sys
+r = json.loads(sys.argv[1])
+want = {("name",): "MARY ANN", ("sun", "sign"): "Cancer", ("moon", "sign"): "Scorpio",
+        ("ascendant", "text"): "16 Can 22", ("midpoint", "sign"): "Virgo", ("house", "number"): 3}
+bad = []
+for path, value in want.items():
+    got = r
+    for key in path:
+        got = got.get(key) if isinstance(got, dict) else None
+    if got != value:
+        bad.append(f"{'.'.join(path)} = {got!r}, expected {value!r}")
+# The interpretive texts are compiled into the program; an installed program
+# without them would print empty texts.
+texts = r.get("texts") or {}
+for key in ("sunInSign", "moonInSign", "generalTraits", "houseText"):
+    if not isinstance(texts.get(key), str) or len(texts[key]) < 100:
+        bad.append(f"texts.{key} is missing or too short")
+for b in bad:
+    print("  " + b, file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+
+  step "lunarys-cli refuses an unusable date with exit status 2"
+  local status=0
+  "$@" --date 1800-01-01 --time 06:30 > /dev/null 2>&1 || status=$?
+  [ "$status" = 2 ] || fail "lunarys-cli --date 1800-01-01 exited with $status, expected 2"
+}
+
+# check_man_page PAGE.gz VERSION [HELP_CMD...]: the compressed page is valid
+# roff without warnings, names the version, and (given the program) describes
+# exactly the options that its --help lists.
+check_man_page() {
+  local page=$1 version=$2; shift 2
+  step "manual page $(basename "$page")"
+  [ -f "$page" ] || fail "$page is missing"
+  gzip -t "$page" || fail "$page is not a valid gzip file"
+  local warnings
+  warnings=$(gzip -dc "$page" | groff -man -ww -z 2>&1) || fail "groff cannot format $page"
+  [ -z "$warnings" ] || fail "groff warns about $page: $warnings"
+  gzip -dc "$page" | grep -q "^\.TH .*\"Lunarys $version\"" || fail "$page does not name Lunarys $version in .TH"
+  [ $# -gt 0 ] || return 0
+
+  step "options of --help and of the manual page agree"
+  local help text
+  help=$("$@" --help) || fail "--help exited with $?"
+  text=$(gzip -dc "$page" | groff -man -Tascii -P-cbou 2> /dev/null)
+  python3 - "$help" "$text" <<'PY' || fail "--help and the manual page $page list different options"
+import re, sys
+help_text, man_text = sys.argv[1], sys.argv[2]
+OPT = re.compile(r"(?<![\w-])(--?[a-z][a-z-]*)")
+
+def help_options(text):
+    # The lines of the "Options:" block that start with an option.
+    block = text.split("Options:", 1)
+    if len(block) != 2:
+        sys.exit("  --help has no 'Options:' block")
+    opts = set()
+    for line in block[1].splitlines():
+        if not line.strip():
+            if opts:
+                break
+            continue
+        m = re.match(r"\s+(-[^ ].*?)(?:\s{2,}|$)", line)
+        if m:
+            opts.update(OPT.findall(m.group(1)))
+    return opts
+
+def man_options(text):
+    # The tag lines of the OPTIONS section: indented 7 columns, starting with '-'.
+    m = re.search(r"^OPTIONS\n(.*?)(?=^\S)", text, re.S | re.M)
+    if not m:
+        sys.exit("  the manual page has no OPTIONS section")
+    opts = set()
+    for line in m.group(1).splitlines():
+        t = re.match(r" {7}(-\S.*?)(?:\s{2,}|$)", line)
+        if t:
+            opts.update(OPT.findall(t.group(1)))
+    return opts
+
+h, man = help_options(help_text), man_options(man_text)
+if not h:
+    sys.exit("  found no options in --help")
+for o in sorted(h - man):
+    print(f"  {o}: in --help, not described in the manual page", file=sys.stderr)
+for o in sorted(man - h):
+    print(f"  {o}: described in the manual page, not in --help", file=sys.stderr)
+sys.exit(1 if h != man else 0)
+PY
+}
+
+# png_size FILE: prints WIDTHxHEIGHT from the PNG header, or fails.
+png_size() {
+  python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read(24)
+if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+    sys.exit(f"{sys.argv[1]} is not a PNG file")
+w, h = struct.unpack(">II", data[16:24])
+print(f"{w}x{h}")
+PY
+}
+
+# check_desktop_integration ROOT BINDIR VERSION: desktop entry, AppStream
+# metadata and icons under ROOT/usr/share, consistent with each other and with
+# the programs in BINDIR.
+check_desktop_integration() {
+  local root=$1 bindir=$2 version=$3
+  local share=$root/usr/share
+  local desktop=$share/applications/$APP_ID.desktop
+  local metainfo=$share/metainfo/$APP_ID.metainfo.xml
+
+  check_validators_reject_broken "$desktop" "$metainfo"
+
+  step "desktop-file-validate $(basename "$desktop")"
+  local out
+  out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate rejects $desktop: $out"
+  [ -z "$out" ] || fail "desktop-file-validate complains about $desktop: $out"
+
+  step "desktop entry: name, program, icon, categories"
+  python3 - "$desktop" "$bindir" "$APP_ID" <<'PY' || fail "the desktop entry is not what a user needs"
+import os, sys
+path, bindir, app_id = sys.argv[1:]
+entry, group = {}, None
+for line in open(path, encoding="utf-8"):
+    line = line.rstrip("\n")
+    if line.startswith("["):
+        group = line
+    elif group == "[Desktop Entry]" and "=" in line and not line.startswith("#"):
+        k, v = line.split("=", 1)
+        entry[k.strip()] = v.strip()
+bad = []
+if entry.get("Type") != "Application": bad.append(f"Type={entry.get('Type')}")
+if entry.get("Name") != "Lunarys": bad.append(f"Name={entry.get('Name')}")
+if entry.get("Icon") != app_id: bad.append(f"Icon={entry.get('Icon')}, expected {app_id}")
+if entry.get("Terminal", "false") != "false": bad.append("Terminal is not false")
+if entry.get("NoDisplay", "false") != "false" or entry.get("Hidden", "false") != "false":
+    bad.append("the entry is hidden from the application list")
+program = (entry.get("Exec") or "").split()[:1]
+if not program or not os.access(os.path.join(bindir, os.path.basename(program[0])), os.X_OK):
+    bad.append(f"Exec={entry.get('Exec')} does not name an installed program in {bindir}")
+main = {"AudioVideo", "Audio", "Video", "Development", "Education", "Game", "Graphics",
+        "Network", "Office", "Science", "Settings", "System", "Utility"}
+cats = [c for c in entry.get("Categories", "").split(";") if c]
+if not main.intersection(cats): bad.append(f"Categories={entry.get('Categories')} has no main category")
+for b in bad: print("  " + b, file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+
+  step "icons in hicolor: scalable and ${ICON_SIZES// /, } pixels"
+  local svg=$share/icons/hicolor/scalable/apps/$APP_ID.svg n size
+  python3 - "$svg" <<'PY' || fail "$svg is not a usable SVG icon"
+import sys, xml.etree.ElementTree as ET
+root = ET.parse(sys.argv[1]).getroot()
+if root.tag != "{http://www.w3.org/2000/svg}svg": sys.exit(f"  root element is {root.tag}")
+vb = root.get("viewBox", "").split()
+if len(vb) != 4 or float(vb[2]) != float(vb[3]) or float(vb[2]) <= 0: sys.exit(f"  viewBox '{root.get('viewBox')}' is not square")
+PY
+  for n in $ICON_SIZES; do
+    size=$(png_size "$share/icons/hicolor/${n}x${n}/apps/$APP_ID.png") || fail "icon ${n}x${n}: $size"
+    [ "$size" = "${n}x${n}" ] || fail "icon in ${n}x${n}/apps is $size pixels"
+  done
+
+  step "appstreamcli validate $(basename "$metainfo")"
+  out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate rejects $metainfo: $out"
+  if grep -qE '^[EW]: ' <<< "$out"; then fail "appstreamcli validate warns about $metainfo: $out"; fi
+
+  step "appstreamcli validate-tree $root/usr"
+  out=$(appstreamcli validate-tree --no-net "$root/usr" 2>&1) || fail "appstreamcli validate-tree rejects the installed tree: $out"
+  if grep -qE '^[EW]: ' <<< "$out"; then fail "appstreamcli validate-tree warns: $out"; fi
+
+  step "AppStream metadata: id, launchable, release, programs"
+  python3 - "$metainfo" "$bindir" "$APP_ID" "$version" <<'PY' || fail "the AppStream metadata does not match the installed files"
+import os, sys, xml.etree.ElementTree as ET
+path, bindir, app_id, version = sys.argv[1:]
+c = ET.parse(path).getroot()
+bad = []
+if c.findtext("id") != app_id: bad.append(f"id {c.findtext('id')!r}, expected {app_id!r}")
+if c.findtext("name") != "Lunarys": bad.append(f"name {c.findtext('name')!r}")
+launch = [l.text for l in c.findall("launchable") if l.get("type") == "desktop-id"]
+if launch != [app_id + ".desktop"]: bad.append(f"launchable desktop-id {launch}, expected {app_id}.desktop")
+releases = c.findall("releases/release")
+if not releases or releases[0].get("version") != version:
+    bad.append(f"newest release {releases[0].get('version') if releases else None!r}, expected the program's version {version!r}")
+for b in c.findall("provides/binary"):
+    if not os.access(os.path.join(bindir, b.text), os.X_OK):
+        bad.append(f"provides binary {b.text}, which is not installed in {bindir}")
+for b in bad: print("  " + b, file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+}
+
+# The validators do fail on a broken file, so their passing above means something.
+check_validators_reject_broken() {
+  local desktop=$1 metainfo=$2 tmp
+  step "the validators reject a broken desktop entry and broken metadata"
+  tmp=$(mktemp -d)
+  grep -v '^Type=' "$desktop" > "$tmp/$APP_ID.desktop"
+  if desktop-file-validate "$tmp/$APP_ID.desktop" > /dev/null 2>&1; then
+    rm -rf "$tmp"; fail "desktop-file-validate accepts an entry without Type="
+  fi
+  grep -v '<id>' "$metainfo" > "$tmp/$APP_ID.metainfo.xml"
+  if appstreamcli validate --no-net "$tmp/$APP_ID.metainfo.xml" > /dev/null 2>&1; then
+    rm -rf "$tmp"; fail "appstreamcli validate accepts metadata without <id>"
+  fi
+  rm -rf "$tmp"
+}
+
+# check_gui_starts SCRATCH SCRATCH_SEEN CMD...: the desktop program starts on
+# Qt's offscreen platform and is still running, waiting for the user, after a
+# few seconds; a missing library, Qt plugin or resource makes it exit (or
+# abort) at once. SCRATCH is an empty folder for its home and runtime folders,
+# SCRATCH_SEEN the same folder as the program sees it (inside a chroot).
+check_gui_starts() {
+  local scratch=$1 seen=$2; shift 2
+  local seconds=${LUNARYS_GUI_SECONDS:-4} status=0
+  step "lunarys starts (QT_QPA_PLATFORM=offscreen) and keeps running for $seconds s"
+  mkdir -p "$scratch/home" "$scratch/runtime"
+  chmod 700 "$scratch/runtime"
+  env HOME="$seen/home" XDG_CONFIG_HOME="$seen/home/.config" XDG_RUNTIME_DIR="$seen/runtime" \
+      TMPDIR="$seen" QT_QPA_PLATFORM=offscreen \
+      timeout -k 2 "$seconds" "$@" > "$scratch/out" 2>&1 || status=$?
+  if [ "$status" != 124 ]; then
+    sed 's/^/  /' "$scratch/out" >&2
+    fail "lunarys exited with status $status within $seconds s instead of waiting for the user"
+  fi
+}
