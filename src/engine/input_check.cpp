@@ -26,10 +26,26 @@ bool MinutesFail(const QString& text)
 
 bool IsLeapYear(int year) { return year % 4 == 0; }  // exact for 1901..2050
 
+// The common case, a few decimal digits, without a locale-aware conversion.
+std::optional<double> PlainDigits(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar c : text) {
+        if (!IsAsciiDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
 }  // namespace
 
 double LeadingNumber(const QString& raw)
 {
+    if (const std::optional<double> plain = PlainDigits(raw))
+        return *plain;
     const QString text = raw.trimmed();
     qsizetype i = 0;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
@@ -58,6 +74,8 @@ double LeadingNumber(const QString& raw)
 
 std::optional<double> WholeNumber(const QString& raw)
 {
+    if (const std::optional<double> plain = PlainDigits(raw))
+        return plain;
     const QString text = raw.trimmed();
     if (text.isEmpty())
         return std::nullopt;
