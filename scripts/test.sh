@@ -13,6 +13,9 @@ cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release -DLUNARYS_BUILD_BENCH=ON >/d
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 
+echo "== Debian package: build, install into a fresh Debian root, run =="
+tests/install/package-test.sh --build build/test
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DLUNARYS_SANITIZE=ON -DLUNARYS_BUILD_BENCH=OFF >/dev/null
 cmake --build build/asan -j"$jobs"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Checks of an installed Lunarys, shared by install-test.sh (cmake --install
 # into a temporary root) and package-test.sh (the .deb installed into a fresh
 # Debian root). Sourced, not run. Each check prints what it does and exits the
@@ -208,6 +209,7 @@ PY
 
   step "icons in hicolor: scalable and ${ICON_SIZES// /, } pixels"
   local svg=$share/icons/hicolor/scalable/apps/$APP_ID.svg n size
+  [ -f "$svg" ] || fail "the scalable icon $svg is missing"
   python3 - "$svg" <<'PY' || fail "$svg is not a usable SVG icon"
 import sys, xml.etree.ElementTree as ET
 root = ET.parse(sys.argv[1]).getroot()
@@ -216,6 +218,7 @@ vb = root.get("viewBox", "").split()
 if len(vb) != 4 or float(vb[2]) != float(vb[3]) or float(vb[2]) <= 0: sys.exit(f"  viewBox '{root.get('viewBox')}' is not square")
 PY
   for n in $ICON_SIZES; do
+    [ -f "$share/icons/hicolor/${n}x${n}/apps/$APP_ID.png" ] || fail "the ${n}x${n} icon is missing"
     size=$(png_size "$share/icons/hicolor/${n}x${n}/apps/$APP_ID.png") || fail "icon ${n}x${n}: $size"
     [ "$size" = "${n}x${n}" ] || fail "icon in ${n}x${n}/apps is $size pixels"
   done
@@ -283,4 +286,54 @@ check_gui_starts() {
     sed 's/^/  /' "$scratch/out" >&2
     fail "lunarys exited with status $status within $seconds s instead of waiting for the user"
   fi
+  # Start-up remembers the date of the update reminder in the user's settings.
+  [ -n "$(find "$scratch/home/.config" -type f 2> /dev/null)" ] \
+    || fail "lunarys kept running but wrote no settings under XDG_CONFIG_HOME: did it get through start-up?"
+}
+
+# check_gui_window_x11 SCRATCH SCRATCH_SEEN CMD...: on a real X server (Xvfb,
+# run here) with Qt's default platform plugin, the program opens its input
+# window: a top-level window of class lunarys titled "Lunarys ...", at least
+# 300x200 pixels, within 15 s. The program must reach the server's socket in
+# /tmp/.X11-unix (inside a chroot: bind-mounted there by the caller).
+check_gui_window_x11() {
+  local scratch=$1 seen=$2; shift 2
+  step "lunarys opens its window on an X server (Xvfb, Qt's xcb plugin)"
+  mkdir -p "$scratch/xhome" "$scratch/xruntime"
+  chmod 700 "$scratch/xruntime"
+  local xvfb_pid app_pid display='' found='' _
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3> "$scratch/display" > "$scratch/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    display=$(cat "$scratch/display" 2> /dev/null || true)
+    [ -n "$display" ] && break
+    sleep 0.2
+  done
+  if [ -z "$display" ]; then
+    kill "$xvfb_pid" 2> /dev/null || true
+    cat "$scratch/xvfb.log" >&2
+    fail "Xvfb did not start"
+  fi
+  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=":$display" HOME="$seen/xhome" \
+      XDG_CONFIG_HOME="$seen/xhome/.config" XDG_RUNTIME_DIR="$seen/xruntime" TMPDIR="$seen" \
+      "$@" > "$scratch/x11.out" 2>&1 &
+  app_pid=$!
+  for _ in $(seq 75); do
+    kill -0 "$app_pid" 2> /dev/null || break
+    # Lines of xwininfo -tree: 0x... "title": ("instance" "class")  WxH+X+Y  +X+Y
+    found=$(DISPLAY=":$display" xwininfo -root -tree 2> /dev/null \
+      | awk '/"Lunarys[^"]*": \("lunarys" / { split($0, a, ")  "); split(a[2], g, "[x+]");
+                                              if (g[1] + 0 >= 300 && g[2] + 0 >= 200) { print; exit } }')
+    [ -n "$found" ] && break
+    sleep 0.2
+  done
+  kill "$app_pid" 2> /dev/null || true
+  wait "$app_pid" 2> /dev/null || true
+  kill "$xvfb_pid" 2> /dev/null || true
+  wait "$xvfb_pid" 2> /dev/null || true
+  if [ -z "$found" ]; then
+    sed 's/^/  /' "$scratch/x11.out" >&2
+    fail "lunarys showed no window of class lunarys titled Lunarys on the X server within 15 s"
+  fi
+  echo "   window: $(sed 's/^ *//' <<< "$found")"
 }

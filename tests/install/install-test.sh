@@ -11,7 +11,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-build= version= gui= config= keep=0
+build='' version='' gui='' config='' keep=0
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
@@ -50,7 +50,7 @@ fi
 check_file_set "$root" "${expected[@]}"
 
 check_no_build_runpath "$root/usr/bin/lunarys-cli" "$build"
-check_cli "$root/usr/bin/lunarys-cli" "$version"
+check_cli "$version" "$root/usr/bin/lunarys-cli"
 check_man_page "$root/usr/share/man/man1/lunarys-cli.1.gz" "$version" "$root/usr/bin/lunarys-cli"
 
 if [ "$gui" = 1 ]; then
