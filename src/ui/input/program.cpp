@@ -1,8 +1,11 @@
 #include "ui/input/program.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QList>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include "ui/input/frm_about.h"
@@ -32,6 +35,12 @@ bool Program::StartProgram(engine::ChartState& chart, ReadingPresenter& presente
     }
     UpdateReminder();
     inputWindow_ = std::make_unique<FrmMain>(*this, chart, presenter);
+    inputWindow_->adjustSize();
+    if (const QScreen* screen = inputWindow_->screen()) {
+        const QRect free = screen->availableGeometry();
+        inputWindow_->move(free.x() + std::max(0, (free.width() - inputWindow_->width()) / 2),
+                           free.y() + std::max(0, (free.height() - inputWindow_->height()) / 2));
+    }
     inputWindow_->show();
     return true;
 }

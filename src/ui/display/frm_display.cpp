@@ -1,0 +1,400 @@
+#include "ui/display/frm_display.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "engine/zodiac.h"
+#include "ui/display/display_style.h"
+#include "ui/display/house_display.h"
+#include "ui/input/app_icon.h"
+#include "ui/input/link_label.h"
+#include "ui/input/menus.h"
+#include "ui/input/program.h"
+#include "ui/input/program_texts.h"
+#include "ui/input/web_links.h"
+
+namespace lunarys::ui {
+
+namespace {
+
+// Sizes in points: the first tab's captions, the second tab's, the notes.
+constexpr double kFirstTabPoints = 9.0;
+constexpr double kSecondTabPoints = 8.25;
+constexpr double kNotePoints = 9.0;
+constexpr double kFramePoints = 9.0;
+constexpr double kBoxPoints = 8.25;
+constexpr double kButtonPoints = 8.25;
+
+// Window and page sizes in twips.
+constexpr int kClientWidth = 10590;
+constexpr int kClientHeight = 7995;
+constexpr int kPageWidth = 10335;
+constexpr int kPageHeight = 6375;
+
+enum class Look { Caption, Value, Note };
+
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void SetTextColour(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget.setPalette(palette);
+}
+
+void PaintBackground(QWidget& widget)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour::Background);
+    palette.setColor(QPalette::Base, colour::Background);
+    palette.setColor(QPalette::WindowText, colour::Value);
+    palette.setColor(QPalette::Text, colour::Value);
+    palette.setColor(QPalette::Button, colour::ButtonGrey);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+// The tabs themselves keep the desktop's colours, as buttons do.
+void UseSystemColours(QWidget& widget)
+{
+    const QPalette system = QApplication::palette();
+    QPalette palette = widget.palette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setColor(g, r, system.color(g, r));
+        }
+    widget.setPalette(palette);
+}
+
+template <typename W>
+W* Named(W* widget, const char* objectName)
+{
+    widget->setObjectName(QString::fromLatin1(objectName));
+    return widget;
+}
+
+QLabel* AddLabel(QWidget& parent, const char* objectName, const QString& text, Look look, double points,
+                 const QRect& twips, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = Named(new QLabel(text, &parent), objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    switch (look) {
+    case Look::Caption:
+        label->setFont(ReadingFont(points, true));
+        SetTextColour(*label, colour::CaptionYellow);
+        break;
+    case Look::Value:
+        label->setFont(ReadingFont(points, true));
+        SetTextColour(*label, colour::Value);
+        break;
+    case Look::Note:
+        label->setFont(ReadingFont(kNotePoints, false));
+        SetTextColour(*label, colour::NoteCyan);
+        break;
+    }
+    PlaceLabelInTwips(*label, twips.x(), twips.y(), twips.width(), twips.height());
+    return label;
+}
+
+QLabel* AddValue(QWidget& parent, const char* objectName, double points, const QRect& twips,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    return AddLabel(parent, objectName, QString(), Look::Value, points, twips, alignment);
+}
+
+LinkLabel* AddLink(QWidget& parent, const char* objectName, const QString& text, double points, const QRect& twips,
+                   Qt::Alignment alignment)
+{
+    auto* label = Named(new LinkLabel(text, &parent), objectName);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    QFont font = ReadingFont(points, true);
+    font.setUnderline(true);
+    label->setFont(font);
+    SetTextColour(*label, colour::Value);
+    // Opaque, so that the label in front hides the one behind it.
+    label->setAutoFillBackground(true);
+    PlaceLabelInTwips(*label, twips.x(), twips.y(), twips.width(), twips.height());
+    return label;
+}
+
+template <typename Box>
+Box* AddBox(QWidget& parent, const char* objectName, const QRect& twips)
+{
+    auto* box = Named(new Box(&parent), objectName);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(ReadingFont(kBoxPoints, false));
+    box->setTabChangesFocus(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour::Background);
+    palette.setColor(QPalette::Text, colour::Value);
+    box->setPalette(palette);
+    UseSystemColours(*box->verticalScrollBar());
+    PlaceInTwips(*box, twips.x(), twips.y(), twips.width(), twips.height());
+    return box;
+}
+
+QGroupBox* AddFrame(QWidget& parent, const char* objectName, const char* title, const QRect& twips)
+{
+    auto* frame = Named(new QGroupBox(QString::fromLatin1(title), &parent), objectName);
+    frame->setFont(ReadingFont(kFramePoints, true));
+    SetTextColour(*frame, colour::FrameYellow);
+    PlaceInTwips(*frame, twips.x(), twips.y(), twips.width(), twips.height());
+    return frame;
+}
+
+void SetPage(QFrame& page)
+{
+    PaintBackground(page);
+    page.setFrameShape(QFrame::NoFrame);
+    PlaceInTwips(page, 0, 0, kPageWidth, kPageHeight);
+}
+
+void SetValue(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    FitLabel(*label);
+}
+
+}  // namespace
+
+MidpointPage::MidpointPage(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("fraMidpoint"));
+    SetPage(*this);
+    constexpr double pt = kFirstTabPoints;
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+
+    AddLabel(*this, "lblMidpointCaption", QStringLiteral("Midpoint"), Look::Caption, pt, {1680, 240, 840, 210});
+    lblMidpoint_ = AddValue(*this, "lblMidpoint", pt, {1560, 600, 1080, 210}, centred);
+    AddLabel(*this, "lblMidpointElementCaption", QStringLiteral("Midpoint Element"), Look::Caption, pt,
+             {4320, 240, 1695, 210});
+    lblMidpointElement_ = AddValue(*this, "lblMidpointElement", pt, {4275, 600, 1890, 210}, centred);
+    AddLabel(*this, "lblMidpointPersonalityCaption", QStringLiteral("Midpoint Personality"), Look::Caption, pt,
+             {7440, 240, 2025, 210});
+    lblMidpointPersonality_ = AddValue(*this, "lblMidpointPersonality", pt, {7350, 600, 2220, 210}, centred);
+
+    AddLabel(*this, "lblSignificance",
+             QStringLiteral("This shows the overall expression of character of the person. This displays the "
+                            "personality of the person."),
+             Look::Note, pt, {240, 1080, 9930, 210});
+
+    AddLabel(*this, "lblPersonalityCaption", QStringLiteral("More About Personality"), Look::Caption, pt,
+             {240, 1440, 2310, 210});
+    txtPersonalityDesc_ = AddBox<QPlainTextEdit>(*this, "txtPersonalityDesc", {240, 1680, 9855, 855});
+    AddLabel(*this, "lblGeneralTraitsCaption", QStringLiteral("General Traits"), Look::Caption, pt,
+             {240, 2640, 1410, 210});
+    txtGeneralTraits_ = AddBox<QPlainTextEdit>(*this, "txtGeneralTraits", {240, 2880, 9855, 855});
+    AddLabel(*this, "lblPositiveTraitsCaption", QStringLiteral("Positive Traits"), Look::Caption, pt,
+             {240, 3840, 1425, 210});
+    txtPositiveTraitsc_ = AddBox<QPlainTextEdit>(*this, "txtPositiveTraitsc", {240, 4080, 9855, 855});
+    AddLabel(*this, "lblNegativeTraitsCaption", QStringLiteral("Negative Traits"), Look::Caption, pt,
+             {240, 5040, 1515, 210});
+    txtNegativeTraits_ = AddBox<QPlainTextEdit>(*this, "txtNegativeTraits", {240, 5280, 9855, 855});
+}
+
+void MidpointPage::Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts)
+{
+    SetValue(lblMidpoint_, QString::fromStdString(chart.MidpointCaption));
+    if (chart.MidpointSign == engine::NoSign)
+        return;
+    const engine::Sign& sign = engine::Signs.at(static_cast<std::size_t>(chart.MidpointSign));
+    txtGeneralTraits_->setPlainText(texts.GeneralTraits);
+    txtPositiveTraitsc_->setPlainText(texts.PositiveTraits);
+    txtNegativeTraits_->setPlainText(texts.NegativeTraits);
+    SetValue(lblMidpointElement_, FromView(sign.Element));
+    SetValue(lblMidpointPersonality_, FromView(sign.Temperament));
+    txtPersonalityDesc_->setPlainText(texts.Personality);
+}
+
+SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("fraSunMoonHouse"));
+    SetPage(*this);
+    constexpr double pt = kSecondTabPoints;
+
+    QGroupBox* sun = AddFrame(*this, "fraSun", "Planet Sun's Characteristics", {120, 360, 4935, 2895});
+    auto* moreAboutSun = Named(new LinkLabel(QStringLiteral("More About The Sun"), sun), "lblMoreAboutSun");
+    moreAboutSun->setFont(ReadingFont(pt, true));
+    SetTextColour(*moreAboutSun, colour::CaptionYellow);
+    PlaceLabelInTwips(*moreAboutSun, 120, 360, 1950, 195);
+    connect(moreAboutSun, &LinkLabel::clicked, this, [&links] { links.OpenFullBrandPage(); });
+    txtSunDesc_ = AddBox<QPlainTextEdit>(*sun, "txtSunDesc", {120, 720, 4695, 855});
+    AddLabel(*sun, "lblSunInCaption", QStringLiteral("Sun In"), Look::Caption, pt, {120, 1680, 630, 195});
+    lblSunInSign_ = AddValue(*sun, "lblSunInSign", pt, {840, 1680, 1230, 195});
+    txtSunInSignDesc_ = AddBox<QPlainTextEdit>(*sun, "txtSunInSignDesc", {120, 1920, 4695, 855});
+
+    QGroupBox* moon = AddFrame(*this, "fraMoon", "Planet Moon's Characteristics", {5280, 360, 4935, 2895});
+    AddLabel(*moon, "lblMoonElementCaption", QStringLiteral("Element"), Look::Caption, pt, {120, 360, 795, 195});
+    lblMoonElement_ = AddValue(*moon, "lblMoonElement", pt, {1080, 360, 1545, 195});
+    txtMoonDesc_ = AddBox<QPlainTextEdit>(*moon, "txtMoonDesc", {120, 720, 4695, 855});
+    AddLabel(*moon, "lblMoonInCaption", QStringLiteral("Moon In"), Look::Caption, pt, {120, 1680, 780, 195});
+    lblMoonInSign_ = AddValue(*moon, "lblMoonInSign", pt, {960, 1680, 1380, 195});
+    txtMoonInSignDesc_ = AddBox<QPlainTextEdit>(*moon, "txtMoonInSignDesc", {120, 1920, 4695, 855});
+
+    QGroupBox* house = AddFrame(*this, "fraHouse", "Midpoint House Characteristics", {120, 3600, 10095, 2535});
+    AddLabel(*house, "lblHouseNote",
+             QStringLiteral("This shows which area of life is most important to you for your happiness."),
+             Look::Note, pt, {120, 480, 6975, 210});
+    AddLabel(*house, "lblMidpointLiesInCaption", QStringLiteral("Midpoint lies in"), Look::Caption, pt,
+             {120, 840, 1470, 195});
+    lblMidpointliesin_ = AddValue(*house, "lblMidpointliesin", pt, {1800, 840, 1545, 195});
+    RTBHouseDesc_ = AddBox<QTextEdit>(*house, "RTBHouseDesc", {120, 1200, 9645, 1215});
+    RTBHouseDesc_->setAcceptRichText(true);
+}
+
+void SunMoonHousePage::Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts)
+{
+    ShowMidpointHouse(*lblMidpointliesin_, *RTBHouseDesc_, chart, texts);
+
+    txtSunDesc_->setPlainText(texts.SunGeneral);
+    if (chart.SunSign != engine::NoSign) {
+        SetValue(lblSunInSign_, FromView(engine::Signs.at(static_cast<std::size_t>(chart.SunSign)).FullName));
+        txtSunInSignDesc_->setPlainText(texts.SunInSign);
+    }
+
+    txtMoonDesc_->setPlainText(texts.MoonGeneral);
+    if (chart.MoonSign != engine::NoSign) {
+        const engine::Sign& sign = engine::Signs.at(static_cast<std::size_t>(chart.MoonSign));
+        SetValue(lblMoonInSign_, FromView(sign.FullName));
+        txtMoonInSignDesc_->setPlainText(texts.MoonInSign);
+        SetValue(lblMoonElement_, FromView(sign.Element));
+    }
+}
+
+FrmDisplay::FrmDisplay(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QString::fromLatin1(text::WindowCaption));
+    setWindowIcon(AppIcon());
+    // A fixed single border: a close box, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    BuildMenus();
+
+    auto* central = Named(new QWidget(this), "fraClient");
+    PaintBackground(*central);
+    setCentralWidget(central);
+    central->setFixedSize(TwipsToPixels(kClientWidth, central->logicalDpiX()),
+                          TwipsToPixels(kClientHeight, central->logicalDpiY()));
+
+    auto* promotion = AddLink(*central, "lblPromotion", HomePagePromotion(), kNotePoints, {0, 0, 10320, 585},
+                              Qt::AlignHCenter | Qt::AlignTop);
+    promotion->setAutoFillBackground(false);
+    connect(promotion, &LinkLabel::clicked, this, [this] { program_.Links().OpenHomePage(); });
+
+    SSTab1_ = Named(new QTabWidget(central), "SSTab1");
+    SSTab1_->setFont(ReadingFont(kSecondTabPoints, true));
+    UseSystemColours(*SSTab1_->tabBar());
+    PlaceInTwips(*SSTab1_, 0, 480, 10575, 6855);
+    midpointPage_ = new MidpointPage(SSTab1_);
+    sunMoonHousePage_ = new SunMoonHousePage(program_.Links(), SSTab1_);
+    SSTab1_->addTab(midpointPage_, QStringLiteral("About Midpoint Astrology"));
+    SSTab1_->addTab(sunMoonHousePage_, QStringLiteral("About Sun, Moon and House"));
+    SSTab1_->setCurrentIndex(0);
+
+    BuildBottomStrip(*central);
+    setFixedSize(sizeHint());
+}
+
+void FrmDisplay::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuFileBack"));
+    connect(back, &QAction::triggered, this, &FrmDisplay::backRequested);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &FrmDisplay::Exit);
+
+    AddHelpMenu(*menuBar(), program_, QStringLiteral("&Check for Software Update"));
+    AddMakeMoneyEntry(*menuBar(), program_);
+}
+
+void FrmDisplay::BuildBottomStrip(QWidget& central)
+{
+    auto* strip = Named(new QWidget(&central), "picBottom");
+    PaintBackground(*strip);
+    PlaceInTwips(*strip, 0, 7080, kClientWidth, 1215);
+
+    auto button = [strip](const char* objectName, const char* caption, const QRect& twips) {
+        auto* b = Named(new QPushButton(QString::fromLatin1(caption), strip), objectName);
+        b->setFont(ReadingFont(kButtonPoints, true));
+        b->setAutoDefault(true);
+        PlaceInTwips(*b, twips.x(), twips.y(), twips.width(), twips.height());
+        return b;
+    };
+    cmdExit_ = button("cmdExit", "&Exit", {7560, 360, 1140, 465});
+    cmdExit_->setDefault(true);
+    connect(cmdExit_, &QPushButton::clicked, this, &FrmDisplay::Exit);
+    // Narrower than 1860 twips so that it ends inside the window.
+    cmdOK_ = button("cmdOK", "&Back", {8800, 360, 1665, 465});
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmDisplay::backRequested);
+
+    Program& program = program_;
+    auto* fullBrand = AddLink(*strip, "lblFullBrand", QString::fromLatin1(text::FullBrandOffer), kButtonPoints,
+                              {240, 240, 5955, 615}, Qt::AlignLeft | Qt::AlignTop);
+    connect(fullBrand, &LinkLabel::clicked, this, [&program] { program.Links().OpenFullBrandPage(); });
+    auto* cobrand = AddLink(*strip, "lblCobrand", QString::fromLatin1(text::CoBrandOffer), kButtonPoints,
+                            {240, 240, 5955, 615}, Qt::AlignLeft | Qt::AlignTop);
+    connect(cobrand, &LinkLabel::clicked, this, [&program] { program.Links().OpenCoBrandPage(); });
+    cobrand->raise();
+    strip->raise();
+}
+
+void FrmDisplay::ShowReading(const engine::ChartState& chart, const engine::ReadingTexts& texts)
+{
+    midpointPage_->Fill(chart, texts);
+    sunMoonHousePage_->Fill(chart, texts);
+}
+
+void FrmDisplay::Exit() { close(); }
+
+void FrmDisplay::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!program_.IsQuitting())
+        program_.QuitProgram();
+}
+
+void FrmDisplay::keyPressEvent(QKeyEvent* event)
+{
+    // Exit is both the default and the cancel button of the window.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        Exit();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        // A multi-line text box keeps Enter for itself, even a read-only one.
+        if (!qobject_cast<QAbstractScrollArea*>(focusWidget()))
+            cmdExit_->click();
+        return;
+    default: QMainWindow::keyPressEvent(event);
+    }
+}
+
+}  // namespace lunarys::ui

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QFrame>
+#include <QMainWindow>
+
+#include "engine/chart_state.h"
+#include "engine/texts.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+
+namespace lunarys::ui {
+
+class LinkCommands;
+class Program;
+
+// First tab: the midpoint's sign, element, temperament and trait texts.
+class MidpointPage : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit MidpointPage(QWidget* parent = nullptr);
+    void Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts);
+
+private:
+    QLabel* lblMidpoint_ = nullptr;
+    QLabel* lblMidpointElement_ = nullptr;
+    QLabel* lblMidpointPersonality_ = nullptr;
+    QPlainTextEdit* txtPersonalityDesc_ = nullptr;
+    QPlainTextEdit* txtGeneralTraits_ = nullptr;
+    QPlainTextEdit* txtPositiveTraitsc_ = nullptr;
+    QPlainTextEdit* txtNegativeTraits_ = nullptr;
+};
+
+// Second tab: the Sun, the Moon and the midpoint's house.
+class SunMoonHousePage : public QFrame {
+    Q_OBJECT
+
+public:
+    SunMoonHousePage(LinkCommands& links, QWidget* parent = nullptr);
+    void Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts);
+
+private:
+    QPlainTextEdit* txtSunDesc_ = nullptr;
+    QLabel* lblSunInSign_ = nullptr;
+    QPlainTextEdit* txtSunInSignDesc_ = nullptr;
+    QLabel* lblMoonElement_ = nullptr;
+    QPlainTextEdit* txtMoonDesc_ = nullptr;
+    QLabel* lblMoonInSign_ = nullptr;
+    QPlainTextEdit* txtMoonInSignDesc_ = nullptr;
+    QLabel* lblMidpointliesin_ = nullptr;
+    QTextEdit* RTBHouseDesc_ = nullptr;
+};
+
+// The result window: one reading on two tabs, with Back and Exit.
+class FrmDisplay : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit FrmDisplay(Program& program, QWidget* parent = nullptr);
+
+    // Writes a reading into both tabs; the window is not shown here.
+    void ShowReading(const engine::ChartState& chart, const engine::ReadingTexts& texts);
+
+    // Back: the owner closes this window and brings back the input window.
+    // Exit: the program ends.
+    void Exit();
+
+signals:
+    void backRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildBottomStrip(QWidget& central);
+
+    Program& program_;
+    QTabWidget* SSTab1_ = nullptr;
+    MidpointPage* midpointPage_ = nullptr;
+    SunMoonHousePage* sunMoonHousePage_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+};
+
+}  // namespace lunarys::ui

@@ -1,0 +1,55 @@
+#include "ui/display/result_windows.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "engine/texts.h"
+#include "ui/display/frm_display.h"
+
+namespace lunarys::ui {
+
+ResultWindows::ResultWindows(Program& program) : program_(program) {}
+
+ResultWindows::~ResultWindows() = default;
+
+void ResultWindows::ShowReading(const engine::ChartState& chart, QWidget& inputWindow)
+{
+    if (display_)
+        display_.release()->deleteLater();
+    inputWindow_ = &inputWindow;
+
+    display_ = std::make_unique<FrmDisplay>(program_);
+    QObject::connect(display_.get(), &FrmDisplay::backRequested, display_.get(), [this] { Back(); });
+    display_->ShowReading(chart, engine::LoadReadingTexts(chart));
+
+    inputWindow.hide();
+    CentreOnScreen(*display_);
+    display_->show();
+    // Once shown, the window's frame is known; centre the whole of it.
+    CentreOnScreen(*display_);
+}
+
+void ResultWindows::Back()
+{
+    if (!display_)
+        return;
+    // The window asking to go back is still in its own event handler.
+    display_->hide();
+    display_.release()->deleteLater();
+    if (inputWindow_)
+        inputWindow_->show();
+}
+
+void CentreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize size = window.frameGeometry().size().expandedTo(window.size());
+    window.move(available.x() + (available.width() - size.width()) / 2,
+                available.y() + (available.height() - size.height()) / 2);
+}
+
+}  // namespace lunarys::ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include <QPointer>
+
+#include "ui/input/reading_presenter.h"
+
+class QWidget;
+
+namespace lunarys::ui {
+
+class FrmDisplay;
+class Program;
+
+// Brings up a fresh result window for every reading, in place of the input
+// window, and goes back to the input window on Back.
+class ResultWindows final : public ReadingPresenter {
+public:
+    explicit ResultWindows(Program& program);
+    ~ResultWindows() override;
+
+    void ShowReading(const engine::ChartState& chart, QWidget& inputWindow) override;
+
+    // The result window while one is open.
+    FrmDisplay* ResultWindow() const { return display_.get(); }
+
+private:
+    void Back();
+
+    Program& program_;
+    QPointer<QWidget> inputWindow_;
+    std::unique_ptr<FrmDisplay> display_;
+};
+
+// Moves a top-level window to the middle of the screen it is on.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace lunarys::ui

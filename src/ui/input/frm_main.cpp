@@ -1,0 +1,380 @@
+#include "ui/input/frm_main.h"
+
+#include <array>
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "engine/reading.h"
+#include "ui/input/app_icon.h"
+#include "ui/input/key_filter.h"
+#include "ui/input/link_label.h"
+#include "ui/input/menus.h"
+#include "ui/input/program.h"
+#include "ui/input/program_texts.h"
+#include "ui/input/reading_presenter.h"
+#include "ui/input/web_links.h"
+#include "ui/input/zone_list.h"
+
+namespace lunarys::ui {
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonths{"January", "February", "March",     "April",   "May",      "June",
+                                              "July",    "August",   "September", "October", "November", "December"};
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+template <typename W>
+W* Named(W* widget, const char* objectName)
+{
+    widget->setObjectName(Latin1(objectName));
+    return widget;
+}
+
+QComboBox* DropDownList(QWidget* parent, const char* objectName)
+{
+    auto* list = Named(new QComboBox(parent), objectName);
+    list->setEditable(false);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    return list;
+}
+
+void AddNumbers(QComboBox& list, int first, int last)
+{
+    for (int n = first; n <= last; ++n)
+        list.addItem(QString::number(n));
+}
+
+// A coordinate box wide enough for its digits.
+QLineEdit* NumberBox(QWidget* parent, const char* objectName, int maxDigits)
+{
+    auto* box = Named(new QLineEdit(parent), objectName);
+    box->setMaxLength(maxDigits);
+    const QFontMetrics metrics(box->font());
+    box->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("0")) * (maxDigits + 1) + 16);
+    return box;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+LinkLabel* Link(const QString& text, const char* objectName, QWidget* parent)
+{
+    auto* label = Named(new LinkLabel(text, parent), objectName);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    label->setPalette(palette);
+    return label;
+}
+
+// Degrees, minutes and the two hemisphere buttons of one coordinate.
+QGroupBox* CoordinateFrame(const char* title, QLineEdit* degrees, QLineEdit* minutes, QRadioButton* first,
+                           QRadioButton* second, QWidget* parent)
+{
+    auto* frame = new QGroupBox(Latin1(title), parent);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(Caption(QStringLiteral("Deg"), frame), 0, 0);
+    grid->addWidget(degrees, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Min"), frame), 0, 2);
+    grid->addWidget(minutes, 0, 3);
+    grid->addWidget(first, 1, 0, 1, 2);
+    grid->addWidget(second, 1, 2, 1, 2);
+    grid->setColumnStretch(4, 1);
+    return frame;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& presenter, QWidget* parent)
+    : QMainWindow(parent), program_(program), chart_(chart), presenter_(presenter)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Latin1(text::WindowCaption));
+    setWindowIcon(AppIcon());
+    BuildMenus();
+    BuildControls();
+    SetTabOrder();
+    Load();
+}
+
+void FrmMain::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* reading = file->addAction(QStringLiteral("Find My Midpoint Astrology Reading"));
+    reading->setObjectName(QStringLiteral("mnuFileReading"));
+    connect(reading, &QAction::triggered, this, &FrmMain::RunReading);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    AddHelpMenu(*menuBar(), program_, QStringLiteral("Check for Software &Update"));
+    AddMakeMoneyEntry(*menuBar(), program_);
+}
+
+void FrmMain::BuildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    Dialogs& dialogs = program_.Services().dialogs;
+
+    auto* promotion = Link(HomePagePromotion(), "lblPromotion", central);
+    promotion->setAlignment(Qt::AlignCenter);
+    QFont promotionFont = promotion->font();
+    promotionFont.setBold(true);
+    promotion->setFont(promotionFont);
+    connect(promotion, &LinkLabel::clicked, this, [this] { program_.Links().OpenHomePage(); });
+
+    // Personal details.
+    auto* details = Named(new QGroupBox(QStringLiteral("Input Your Personal Details"), central), "fraDetails");
+    txtName_ = Named(new QLineEdit(details), "txtName");
+    KeyFilter::Install(*txtName_, BoxRule::Name, dialogs);
+
+    cboMonth_ = DropDownList(details, "cboMonth");
+    cboDate_ = DropDownList(details, "cboDate");
+    cboYear_ = DropDownList(details, "cboYear");
+    cboHH_ = DropDownList(details, "cboHH");
+    cboMM_ = DropDownList(details, "cboMM");
+    cboSS_ = DropDownList(details, "cboSS");
+    chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), details), "chkDST");
+
+    auto* zoneFrame = Named(new QGroupBox(QStringLiteral("Zone"), details), "fraZone");
+    cmbTimeZone_ = DropDownList(zoneFrame, "cmbTimeZone");
+    cmbTimeZone_->setMaxVisibleItems(20);
+    auto* zoneLayout = new QVBoxLayout(zoneFrame);
+    zoneLayout->addWidget(cmbTimeZone_);
+
+    txtLonD_ = NumberBox(details, "txtLonD", 3);
+    txtLonM_ = NumberBox(details, "txtLonM", 2);
+    txtLatD_ = NumberBox(details, "txtLatD", 2);
+    txtLatM_ = NumberBox(details, "txtLatM", 2);
+    for (QLineEdit* box : {txtLonD_, txtLonM_, txtLatD_, txtLatM_})
+        KeyFilter::Install(*box, BoxRule::Digits, dialogs);
+
+    optEast_ = Named(new QRadioButton(QStringLiteral("East"), details), "optLong_0");
+    optWest_ = Named(new QRadioButton(QStringLiteral("West"), details), "optLong_1");
+    optNorth_ = Named(new QRadioButton(QStringLiteral("North"), details), "optLat_0");
+    optSouth_ = Named(new QRadioButton(QStringLiteral("South"), details), "optLat_1");
+    optLong_ = Named(new QButtonGroup(this), "optLong");
+    optLong_->addButton(optEast_, 0);
+    optLong_->addButton(optWest_, 1);
+    optLat_ = Named(new QButtonGroup(this), "optLat");
+    optLat_->addButton(optNorth_, 0);
+    optLat_->addButton(optSouth_, 1);
+    optEast_->setChecked(true);
+    optNorth_->setChecked(true);
+    auto* longitude = CoordinateFrame("Longitude", txtLonD_, txtLonM_, optEast_, optWest_, details);
+    longitude->setObjectName(QStringLiteral("fraLongitude"));
+    auto* latitude = CoordinateFrame("Latitude", txtLatD_, txtLatM_, optNorth_, optSouth_, details);
+    latitude->setObjectName(QStringLiteral("fraLatitude"));
+
+    txtMCity_ = Named(new QLineEdit(details), "txtMCity");
+    txtMState_ = Named(new QLineEdit(details), "txtMState");
+    txtMCountry_ = Named(new QLineEdit(details), "txtMCountry");
+    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), details),
+                        "cmdBrowser");
+    connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::PlaceLookup);
+
+    auto* time = new QHBoxLayout;
+    time->addWidget(cboHH_);
+    time->addWidget(Caption(QStringLiteral(":"), details));
+    time->addWidget(cboMM_);
+    time->addWidget(Caption(QStringLiteral(":"), details));
+    time->addWidget(cboSS_);
+    time->addWidget(Caption(QStringLiteral("HH:MM:SS"), details));
+    time->addStretch(1);
+
+    auto* date = new QHBoxLayout;
+    date->addWidget(cboMonth_);
+    date->addWidget(cboDate_);
+    date->addWidget(cboYear_);
+    date->addStretch(1);
+
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(longitude);
+    coordinates->addWidget(latitude);
+
+    auto* place = new QGridLayout;
+    place->addWidget(Caption(QStringLiteral("City"), details), 0, 0);
+    place->addWidget(txtMCity_, 0, 1);
+    place->addWidget(Caption(QStringLiteral("State"), details), 1, 0);
+    place->addWidget(txtMState_, 1, 1);
+    place->addWidget(Caption(QStringLiteral("Country"), details), 2, 0);
+    place->addWidget(txtMCountry_, 2, 1);
+    place->addWidget(cmdBrowser_, 3, 1);
+
+    auto* grid = new QGridLayout(details);
+    grid->addWidget(Caption(QStringLiteral("Name"), details), 0, 0);
+    grid->addWidget(txtName_, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Date of Birth"), details), 1, 0);
+    grid->addLayout(date, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("Time of Birth"), details), 2, 0);
+    grid->addLayout(time, 2, 1);
+    grid->addWidget(chkDST_, 3, 1);
+    grid->addWidget(zoneFrame, 4, 0, 1, 2);
+    grid->addLayout(coordinates, 5, 0, 1, 2);
+    grid->addLayout(place, 6, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    // About the program, the offers and the reading command.
+    auto* description = Named(new QLabel(Latin1(text::Description), central), "lblDescription");
+    description->setTextFormat(Qt::PlainText);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    auto* cobrand = Link(Latin1(text::CoBrandOffer), "lblCobrand", central);
+    connect(cobrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenCoBrandPage(); });
+    auto* fullBrand = Link(Latin1(text::FullBrandOffer), "lblFullBrand", central);
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenFullBrandPage(); });
+
+    cmdRashi_ = Named(new QPushButton(QStringLiteral("Find My Midpoint Astrology Reading"), central), "cmdRashi");
+    QFont rashiFont = cmdRashi_->font();
+    rashiFont.setBold(true);
+    cmdRashi_->setFont(rashiFont);
+    cmdRashi_->setMinimumHeight(cmdRashi_->sizeHint().height() * 3 / 2);
+    cmdRashi_->setAutoDefault(true);
+    connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RunReading);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(description);
+    side->addSpacing(12);
+    side->addWidget(cmdRashi_);
+    side->addStretch(1);
+    side->addWidget(cobrand);
+    side->addSpacing(8);
+    side->addWidget(fullBrand);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(details, 3);
+    columns->addSpacing(8);
+    columns->addLayout(side, 2);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(promotion);
+    layout->addLayout(columns);
+}
+
+void FrmMain::SetTabOrder()
+{
+    const std::array<QWidget*, 22> order{txtName_, cboMonth_, cboDate_,  cboYear_,  cboHH_,     cboMM_,
+                                         cboSS_,   chkDST_,   txtLonM_,  optEast_,  optWest_,   txtLatD_,
+                                         txtLatM_, optNorth_, optSouth_, txtMCity_, txtMState_, txtMCountry_,
+                                         cmdBrowser_, cmdRashi_, txtLonD_, cmbTimeZone_};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void FrmMain::Load()
+{
+    for (const char* month : kMonths)
+        cboMonth_->addItem(Latin1(month));
+    FillZoneList(*cmbTimeZone_);
+    AddNumbers(*cboDate_, 1, 31);
+    AddNumbers(*cboYear_, kFirstYear, kLastYear);
+    AddNumbers(*cboHH_, 0, 23);
+    AddNumbers(*cboMM_, 0, 59);
+    AddNumbers(*cboSS_, 0, 59);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+        list->setCurrentIndex(0);
+    cmbTimeZone_->setCurrentIndex(engine::DefaultZoneIndex);
+}
+
+engine::BirthInput FrmMain::CurrentInput() const
+{
+    engine::BirthInput input;
+    input.Name = txtName_->text();
+    input.MonthIndex = cboMonth_->currentIndex();
+    input.DayIndex = cboDate_->currentIndex();
+    input.Year = cboYear_->currentText().toInt();
+    input.Hour = cboHH_->currentText().toInt();
+    input.Minute = cboMM_->currentText().toInt();
+    input.ZoneIndex = cmbTimeZone_->currentIndex();
+    input.DaylightSaving = chkDST_->isChecked();
+    input.LongitudeDegrees = txtLonD_->text();
+    input.LongitudeMinutes = txtLonM_->text();
+    input.LongitudeIsEast = optEast_->isChecked();
+    input.LatitudeDegrees = txtLatD_->text();
+    input.LatitudeMinutes = txtLatM_->text();
+    input.LatitudeIsSouth = optSouth_->isChecked();
+    return input;
+}
+
+void FrmMain::RunReading()
+{
+    if (const auto problem = engine::RunReading(CurrentInput(), chart_)) {
+        ShowProblem(*problem);
+        return;
+    }
+    presenter_.ShowReading(chart_, *this);
+}
+
+void FrmMain::ShowProblem(const engine::InputProblem& problem)
+{
+    program_.Services().dialogs.ShowMessage(problem.Message, problem.Icon);
+    if (QWidget* box = BoxFor(problem.Focus))
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* FrmMain::BoxFor(engine::InputField field) const
+{
+    switch (field) {
+    case engine::InputField::None: return nullptr;
+    case engine::InputField::Name: return txtName_;
+    case engine::InputField::LongitudeDegrees: return txtLonD_;
+    case engine::InputField::LongitudeMinutes: return txtLonM_;
+    case engine::InputField::LatitudeDegrees: return txtLatD_;
+    case engine::InputField::LatitudeMinutes: return txtLatM_;
+    }
+    return nullptr;
+}
+
+void FrmMain::PlaceLookup()
+{
+    // These three take the boxes as they are: a box of blanks is not empty.
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } required[] = {{txtMCity_, text::EnterCity}, {txtMState_, text::EnterState}, {txtMCountry_, text::EnterCountry}};
+    for (const auto& [box, message] : required) {
+        if (box->text().isEmpty()) {
+            program_.Services().dialogs.ShowMessage(Latin1(message), MessageIcon::Information);
+            box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    program_.Links().PlaceSearch(txtMCity_->text() + u' ' + txtMState_->text() + u' ' + txtMCountry_->text()
+                                 + QStringLiteral(" Latitude Longitude"));
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!program_.IsQuitting())
+        program_.QuitProgram();
+}
+
+}  // namespace lunarys::ui

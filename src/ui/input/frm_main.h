@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "engine/birth_input.h"
+#include "engine/chart_state.h"
+#include "engine/input_check.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace lunarys::ui {
+
+class Program;
+class ReadingPresenter;
+
+// The input window: the birth details, their key filters, the input check
+// and the command that runs a reading.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& presenter, QWidget* parent = nullptr);
+
+    // The details as the controls hold them now.
+    engine::BirthInput CurrentInput() const;
+
+    // Checks the details and, when they pass, shows the reading in place of
+    // this window; otherwise tells what is wrong and moves the focus there.
+    void RunReading();
+
+    // Opens a map search for the city, state and country.
+    void PlaceLookup();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildControls();
+    void SetTabOrder();
+    void Load();
+    void ShowProblem(const engine::InputProblem& problem);
+    QWidget* BoxFor(engine::InputField field) const;
+
+    Program& program_;
+    engine::ChartState& chart_;
+    ReadingPresenter& presenter_;
+
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    QComboBox* cmbTimeZone_ = nullptr;
+    QLineEdit* txtLonD_ = nullptr;
+    QLineEdit* txtLonM_ = nullptr;
+    QButtonGroup* optLong_ = nullptr;
+    QRadioButton* optEast_ = nullptr;
+    QRadioButton* optWest_ = nullptr;
+    QLineEdit* txtLatD_ = nullptr;
+    QLineEdit* txtLatM_ = nullptr;
+    QButtonGroup* optLat_ = nullptr;
+    QRadioButton* optNorth_ = nullptr;
+    QRadioButton* optSouth_ = nullptr;
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+};
+
+}  // namespace lunarys::ui

@@ -1,0 +1,178 @@
+#include "ui/input/key_filter.h"
+
+#include <optional>
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include "engine/input_check.h"
+#include "ui/input/platform.h"
+
+namespace lunarys::ui {
+
+namespace {
+
+constexpr char32_t kBackspace = 8;
+constexpr char32_t kEnter = 13;
+constexpr char32_t kEscape = 27;
+constexpr char32_t kSpace = 32;
+
+// The character code a key press types, as a box's key handler sees it:
+// Ctrl with a letter gives the control codes 1 to 26, Enter 13, Backspace 8.
+// Keys that type nothing (arrows, Delete, function keys), focus moves by Tab
+// and Alt or Meta combinations (access keys) have none.
+std::optional<char32_t> TypedCode(const QKeyEvent& key)
+{
+    const int k = key.key();
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab)
+        return std::nullopt;
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (k) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kEnter;
+    case Qt::Key_Backspace: return kBackspace;
+    case Qt::Key_Escape: return kEscape;
+    default: break;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        if (k >= Qt::Key_A && k <= Qt::Key_Z)
+            return static_cast<char32_t>(k - Qt::Key_A + 1);
+        return std::nullopt;
+    }
+    const QString text = key.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char32_t code = text.toUcs4().value(0);
+    if (QChar::category(code) == QChar::Other_Control)
+        return std::nullopt;
+    return code;
+}
+
+bool IsAsciiDigit(char32_t code) { return code >= U'0' && code <= U'9'; }
+
+// The Paste entry of a line edit's standard context menu: named "edit-paste"
+// in newer Qt versions, otherwise known by its caption before the shortcut.
+QAction* StandardPasteEntry(const QMenu& menu)
+{
+    if (auto* named = menu.findChild<QAction*>(QStringLiteral("edit-paste")))
+        return named;
+    const QString caption = QLineEdit::tr("&Paste");
+    for (QAction* action : menu.actions())
+        if (action->text().section(u'\t', 0, 0) == caption)
+            return action;
+    return nullptr;
+}
+
+}  // namespace
+
+KeyFilter* KeyFilter::Install(QLineEdit& box, BoxRule rule, Dialogs& dialogs)
+{
+    auto* filter = new KeyFilter(box, rule, dialogs);
+    box.installEventFilter(filter);
+    // Dropped text would bypass the filter; the boxes take typing and pasting.
+    box.setAcceptDrops(false);
+    return filter;
+}
+
+KeyFilter::KeyFilter(QLineEdit& box, BoxRule rule, Dialogs& dialogs)
+    : QObject(&box), box_(box), rule_(rule), dialogs_(dialogs)
+{
+}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &box_)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: return OnKeyPress(static_cast<const QKeyEvent&>(*event));
+    case QEvent::ContextMenu: ShowContextMenu(static_cast<const QContextMenuEvent&>(*event)); return true;
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        if (mouse.button() != Qt::MiddleButton || !clipboard->supportsSelection())
+            return false;
+        Insert(clipboard->text(QClipboard::Selection));
+        return true;
+    }
+    case QEvent::InputMethod: {
+        const auto& input = static_cast<const QInputMethodEvent&>(*event);
+        if (!input.preeditString().isEmpty() || input.commitString().isEmpty() || input.replacementLength() != 0)
+            return false;
+        Insert(input.commitString());
+        return true;
+    }
+    default: return false;
+    }
+}
+
+bool KeyFilter::OnKeyPress(const QKeyEvent& key)
+{
+    if (key.matches(QKeySequence::Paste)) {
+        Insert(QGuiApplication::clipboard()->text());
+        return true;
+    }
+    const std::optional<char32_t> code = TypedCode(key);
+    if (!code)
+        return false;
+
+    if (rule_ == BoxRule::Digits) {
+        if (IsAsciiDigit(*code) || *code == kBackspace)
+            return false;
+        Refuse();
+        return true;
+    }
+
+    if (*code == kBackspace || *code == kEnter || *code == kSpace)
+        return false;
+    if (QChar::isLetter(*code)) {
+        // Typed in lower case, kept in capitals.
+        box_.insert(engine::NameInCapitals(QString::fromUcs4(&*code, 1)));
+        return true;
+    }
+    Refuse();
+    return true;
+}
+
+void KeyFilter::Insert(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const bool accepted = rule_ == BoxRule::Digits ? engine::IsDigitText(text) : engine::IsNameText(text);
+    if (!accepted) {
+        Refuse();
+        return;
+    }
+    box_.insert(rule_ == BoxRule::Name ? engine::NameInCapitals(text) : text);
+}
+
+void KeyFilter::Refuse()
+{
+    if (rule_ == BoxRule::Digits)
+        dialogs_.ShowMessage(QString::fromLatin1(engine::messages::OnlyNumbers), MessageIcon::Error);
+    else
+        dialogs_.ShowMessage(QString::fromLatin1(engine::messages::OnlyLetters), MessageIcon::Information);
+}
+
+void KeyFilter::ShowContextMenu(const QContextMenuEvent& event)
+{
+    QMenu* menu = box_.createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The standard Paste entry would insert the clipboard unfiltered.
+    if (QAction* paste = StandardPasteEntry(*menu)) {
+        QObject::disconnect(paste, nullptr, &box_, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { Insert(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(event.globalPos());
+}
+
+}  // namespace lunarys::ui

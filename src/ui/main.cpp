@@ -1,0 +1,30 @@
+// lunarys: the desktop program. Wires the production platform to the windows.
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "engine/chart_state.h"
+#include "ui/display/result_windows.h"
+#include "ui/input/app_icon.h"
+#include "ui/input/production_platform.h"
+#include "ui/input/program.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lunarys"));
+    QApplication::setApplicationVersion(QStringLiteral(LUNARYS_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lunarys.Lunarys"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(lunarys::ui::AppIcon());
+    // The program decides itself when it ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    lunarys::ui::ProductionPlatform platform;
+    lunarys::ui::Platform services = platform.Services();
+    lunarys::engine::ChartState chart;
+    lunarys::ui::Program program(services);
+    lunarys::ui::ResultWindows results(program);
+    if (!program.StartProgram(chart, results))
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,97 @@
+// Saves pictures of the windows during the worked example, for a look by eye:
+//   ui_screenshots <folder>
+// The pictures are the windows as they draw themselves; with the xcb
+// platform the whole screen is saved as well.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QtTest/QtTest>
+
+#include "support.h"
+
+using namespace lunarys::ui;
+using namespace lunarys::ui::testing;
+
+namespace {
+
+void Save(const QPixmap& picture, const QDir& folder, const QString& name)
+{
+    const QString path = folder.filePath(name);
+    if (!picture.save(path))
+        qWarning("could not save %s", qPrintable(path));
+    else
+        qInfo("%s", qPrintable(path));
+}
+
+void SaveScreen(const QDir& folder, const QString& name)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        return;
+    QTest::qWait(300);
+    Save(QGuiApplication::primaryScreen()->grabWindow(0), folder, name);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc != 2) {
+        qWarning("usage: ui_screenshots <folder>");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(folder.path());
+
+    RunningProgram p;
+    p.Start();
+    FrmMain& input = p.Input();
+    (void)QTest::qWaitForWindowExposed(&input);
+    Send(Control<QLineEdit>(input, "txtName"), Typed(QStringLiteral("Mary Ann")));
+    Control<QComboBox>(input, "cboMonth").setCurrentIndex(6);
+    Control<QComboBox>(input, "cboDate").setCurrentIndex(3);
+    Control<QComboBox>(input, "cboYear").setCurrentText(QStringLiteral("1990"));
+    Control<QComboBox>(input, "cboHH").setCurrentIndex(6);
+    Control<QComboBox>(input, "cboMM").setCurrentIndex(30);
+    Control<QComboBox>(input, "cmbTimeZone").setCurrentIndex(34);
+    Control<QLineEdit>(input, "txtLonD").setText(QStringLiteral("72"));
+    Control<QLineEdit>(input, "txtLonM").setText(QStringLiteral("50"));
+    Control<QLineEdit>(input, "txtLatD").setText(QStringLiteral("18"));
+    Control<QLineEdit>(input, "txtLatM").setText(QStringLiteral("57"));
+    Control<QLineEdit>(input, "txtMCity").setText(QStringLiteral("Mumbai"));
+    Control<QLineEdit>(input, "txtMState").setText(QStringLiteral("Maharashtra"));
+    Control<QLineEdit>(input, "txtMCountry").setText(QStringLiteral("India"));
+    QTest::qWait(100);
+    Save(input.grab(), folder, QStringLiteral("input-window.png"));
+    SaveScreen(folder, QStringLiteral("screen-input.png"));
+
+    p.fakes.dialogs.onModal = [&](QDialog& dialog) {
+        dialog.show();
+        (void)QTest::qWaitForWindowExposed(&dialog);
+        QTest::qWait(100);
+        Save(dialog.grab(), folder, QStringLiteral("about-box.png"));
+        dialog.accept();
+    };
+    p.program.ShowAboutBox();
+
+    QTest::mouseClick(&Control<QPushButton>(input, "cmdRashi"), Qt::LeftButton);
+    FrmDisplay* result = p.Result();
+    if (!result) {
+        qWarning("no result window");
+        return 1;
+    }
+    (void)QTest::qWaitForWindowExposed(result);
+    QTest::qWait(100);
+    Save(result->grab(), folder, QStringLiteral("result-first-tab.png"));
+    SaveScreen(folder, QStringLiteral("screen-result.png"));
+    Control<QTabWidget>(*result, "SSTab1").setCurrentIndex(1);
+    QTest::qWait(100);
+    Save(result->grab(), folder, QStringLiteral("result-second-tab.png"));
+    return 0;
+}

@@ -1,0 +1,63 @@
+#include "support.h"
+
+#include <QKeyEvent>
+
+namespace lunarys::ui::testing {
+
+KeyStrokes Typed(const QString& text)
+{
+    KeyStrokes strokes;
+    for (const QChar c : text) {
+        KeyStroke stroke;
+        const QChar upper = c.toUpper();
+        // Letters, digits and the common signs have their own key codes.
+        if (upper.unicode() >= 0x20 && upper.unicode() < 0x7f)
+            stroke.key = upper.unicode();
+        stroke.modifiers = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        stroke.text = QString(c);
+        strokes.append(stroke);
+    }
+    return strokes;
+}
+
+KeyStroke Key(int key, Qt::KeyboardModifiers modifiers)
+{
+    KeyStroke stroke;
+    stroke.key = key;
+    stroke.modifiers = modifiers;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: stroke.text = QStringLiteral("\r"); break;
+    case Qt::Key_Backspace: stroke.text = QStringLiteral("\b"); break;
+    case Qt::Key_Escape: stroke.text = QStringLiteral("\x1b"); break;
+    case Qt::Key_Tab: stroke.text = QStringLiteral("\t"); break;
+    case Qt::Key_Delete: stroke.text = QStringLiteral("\x7f"); break;
+    default:
+        if (modifiers & Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
+            stroke.text = QString(QChar(key - Qt::Key_A + 1));
+        else if (key >= 0x20 && key < 0x7f)
+            stroke.text = QString(QChar(key)).toLower();
+    }
+    return stroke;
+}
+
+void Send(QWidget& widget, const KeyStrokes& strokes)
+{
+    for (const KeyStroke& stroke : strokes) {
+        // The shortcut-override round comes first, as from a real keyboard.
+        QKeyEvent override(QEvent::ShortcutOverride, stroke.key, stroke.modifiers, stroke.text);
+        QCoreApplication::sendEvent(&widget, &override);
+        QKeyEvent press(QEvent::KeyPress, stroke.key, stroke.modifiers, stroke.text);
+        QCoreApplication::sendEvent(&widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, stroke.key, stroke.modifiers, stroke.text);
+        QCoreApplication::sendEvent(&widget, &release);
+    }
+}
+
+char* toString(const ShownMessage& message)
+{
+    const QString icon = message.icon == MessageIcon::Error ? QStringLiteral("error") : QStringLiteral("information");
+    return QTest::toString(QStringLiteral("\"%1\" (%2)").arg(message.text, icon));
+}
+
+}  // namespace lunarys::ui::testing

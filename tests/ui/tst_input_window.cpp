@@ -1,0 +1,595 @@
+// The input window driven through its controls: lists, tab order, key
+// filters, pasting, the input check from the button and from the File menu,
+// and the place lookup.
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrlQuery>
+#include <QtTest/QtTest>
+
+#include "engine/input_check.h"
+#include "engine/zones.h"
+#include "support.h"
+
+using namespace lunarys;
+using namespace lunarys::ui;
+using namespace lunarys::ui::testing;
+
+namespace {
+
+// Records the readings the window hands over instead of showing them.
+class RecordingPresenter final : public ReadingPresenter {
+public:
+    void ShowReading(const engine::ChartState& chart, QWidget& inputWindow) override
+    {
+        ++shown;
+        lastChart = chart;
+        lastInputWindow = &inputWindow;
+    }
+    int shown = 0;
+    engine::ChartState lastChart;
+    QWidget* lastInputWindow = nullptr;
+};
+
+// One input window on fakes, without start-up.
+struct InputWindow {
+    FakePlatform fakes;
+    engine::ChartState chart;
+    Program program{fakes.services};
+    RecordingPresenter presenter;
+    FrmMain window{program, chart, presenter};
+
+    template <typename T>
+    T& Get(const char* objectName) { return Control<T>(window, objectName); }
+
+    // Valid details that pass every check: the 1990-07-04 birth.
+    void FillValid()
+    {
+        Get<QLineEdit>("txtName").setText(QStringLiteral("MARY ANN"));
+        Get<QComboBox>("cboMonth").setCurrentIndex(6);
+        Get<QComboBox>("cboDate").setCurrentIndex(3);
+        Get<QComboBox>("cboYear").setCurrentText(QStringLiteral("1990"));
+        Get<QComboBox>("cboHH").setCurrentText(QStringLiteral("6"));
+        Get<QComboBox>("cboMM").setCurrentText(QStringLiteral("30"));
+        Get<QComboBox>("cmbTimeZone").setCurrentIndex(34);
+        Get<QLineEdit>("txtLonD").setText(QStringLiteral("72"));
+        Get<QLineEdit>("txtLonM").setText(QStringLiteral("50"));
+        Get<QLineEdit>("txtLatD").setText(QStringLiteral("18"));
+        Get<QLineEdit>("txtLatM").setText(QStringLiteral("57"));
+    }
+};
+
+QStringList Items(const QComboBox& list)
+{
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items << list.itemText(i);
+    return items;
+}
+
+QStringList Numbers(int first, int last)
+{
+    QStringList numbers;
+    for (int n = first; n <= last; ++n)
+        numbers << QString::number(n);
+    return numbers;
+}
+
+const ShownMessage kOnlyNumbers{QString::fromLatin1(engine::messages::OnlyNumbers), MessageIcon::Error};
+const ShownMessage kOnlyLetters{QString::fromLatin1(engine::messages::OnlyLetters), MessageIcon::Information};
+
+}  // namespace
+
+class InputWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { DeleteLaterNow(); }
+
+    void captionAndInitialState();
+    void listsFilledInOrder();
+    void tabOrder();
+    void keyFilters_data();
+    void keyFilters();
+    void pasteByKey_data();
+    void pasteByKey();
+    void pasteFromContextMenu_data();
+    void pasteFromContextMenu();
+    void inputMethodText_data();
+    void inputMethodText();
+    void inputCheck_data();
+    void inputCheck();
+    void passingCheckHandsOverTheReading();
+    void detailsReadFromControls_data();
+    void detailsReadFromControls();
+    void secondsChangeNothing();
+    void placeLookup_data();
+    void placeLookup();
+};
+
+void InputWindowTest::captionAndInitialState()
+{
+    InputWindow w;
+    QCOMPARE(w.window.objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Lunarys v1.15"));
+    QVERIFY(!w.window.windowIcon().isNull());
+    for (const char* name : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "txtMCity", "txtMState", "txtMCountry"})
+        QVERIFY2(w.Get<QLineEdit>(name).text().isEmpty(), name);
+    QCOMPARE(w.Get<QLineEdit>("txtLonD").maxLength(), 3);
+    QCOMPARE(w.Get<QLineEdit>("txtLonM").maxLength(), 2);
+    QCOMPARE(w.Get<QLineEdit>("txtLatD").maxLength(), 2);
+    QCOMPARE(w.Get<QLineEdit>("txtLatM").maxLength(), 2);
+    QVERIFY(!w.Get<QCheckBox>("chkDST").isChecked());
+    QCOMPARE(w.Get<QCheckBox>("chkDST").text(), QStringLiteral("Daylight Saving Time"));
+
+    const QButtonGroup& longitude = w.Get<QButtonGroup>("optLong");
+    const QButtonGroup& latitude = w.Get<QButtonGroup>("optLat");
+    QCOMPARE(longitude.button(0)->text(), QStringLiteral("East"));
+    QCOMPARE(longitude.button(1)->text(), QStringLiteral("West"));
+    QCOMPARE(latitude.button(0)->text(), QStringLiteral("North"));
+    QCOMPARE(latitude.button(1)->text(), QStringLiteral("South"));
+    QCOMPARE(longitude.checkedId(), 0);
+    QCOMPARE(latitude.checkedId(), 0);
+    QVERIFY(longitude.exclusive() && latitude.exclusive());
+
+    QCOMPARE(w.Get<QPushButton>("cmdRashi").text(), QStringLiteral("Find My Midpoint Astrology Reading"));
+    QCOMPARE(w.Get<QPushButton>("cmdBrowser").text(), QStringLiteral("Click Here To Find Latitude && Longitude"));
+    QVERIFY(w.Get<QLabel>("lblDescription").text().startsWith(
+        QStringLiteral("Lunarys shows the midpoint between the two planets")));
+    QVERIFY(w.Get<QLabel>("lblCobrand").text().startsWith(QStringLiteral("Co-brand this software for your site.")));
+    QVERIFY(w.Get<QLabel>("lblCobrand").text().endsWith(QStringLiteral("Click Here for more info on co-branding.")));
+    QCOMPARE(w.Get<QLabel>("lblFullBrand").text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                            "Get this software fully branded for your website. Click here for more details."));
+    QVERIFY(w.Get<QLabel>("lblPromotion").text().contains(QStringLiteral("https://lunarys.example.org/")));
+    QVERIFY(w.fakes.dialogs.messages.isEmpty());
+}
+
+void InputWindowTest::listsFilledInOrder()
+{
+    InputWindow w;
+    const QStringList months{QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                             QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                             QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    QStringList zones;
+    for (const engine::Zone& zone : engine::Zones)
+        zones << QString::fromUtf8(zone.Item.data(), static_cast<qsizetype>(zone.Item.size()));
+
+    const struct {
+        const char* name;
+        QStringList items;
+        int selected;
+    } lists[] = {
+        {"cboMonth", months, 0},          {"cboDate", Numbers(1, 31), 0}, {"cboYear", Numbers(1901, 2050), 0},
+        {"cboHH", Numbers(0, 23), 0},     {"cboMM", Numbers(0, 59), 0},   {"cboSS", Numbers(0, 59), 0},
+        {"cmbTimeZone", zones, 29},
+    };
+    for (const auto& list : lists) {
+        const QComboBox& box = w.Get<QComboBox>(list.name);
+        QCOMPARE(Items(box), list.items);
+        QCOMPARE(box.currentIndex(), list.selected);
+        QVERIFY2(!box.isEditable(), list.name);
+    }
+    QCOMPARE(w.Get<QComboBox>("cmbTimeZone").count(), 71);
+    QCOMPARE(w.Get<QComboBox>("cmbTimeZone").currentText(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
+    QCOMPARE(w.Get<QComboBox>("cmbTimeZone").itemText(34), QStringLiteral("Indian Time, IST, +5.3"));
+}
+
+void InputWindowTest::tabOrder()
+{
+    InputWindow w;
+    const QStringList expected{
+        QStringLiteral("txtName"),   QStringLiteral("cboMonth"),    QStringLiteral("cboDate"),
+        QStringLiteral("cboYear"),   QStringLiteral("cboHH"),       QStringLiteral("cboMM"),
+        QStringLiteral("cboSS"),     QStringLiteral("chkDST"),      QStringLiteral("txtLonM"),
+        QStringLiteral("optLong_0"), QStringLiteral("optLong_1"),   QStringLiteral("txtLatD"),
+        QStringLiteral("txtLatM"),   QStringLiteral("optLat_0"),    QStringLiteral("optLat_1"),
+        QStringLiteral("txtMCity"),  QStringLiteral("txtMState"),   QStringLiteral("txtMCountry"),
+        QStringLiteral("cmdBrowser"), QStringLiteral("cmdRashi"),   QStringLiteral("txtLonD"),
+        QStringLiteral("cmbTimeZone")};
+    // Walk the focus chain once round from the name box, keeping the controls
+    // that take the focus by Tab.
+    QStringList order;
+    QWidget* start = &w.Get<QLineEdit>("txtName");
+    QWidget* widget = start;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()
+            && !widget->objectName().startsWith(QStringLiteral("qt_")))
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != start);
+    QCOMPARE(order, expected);
+}
+
+void InputWindowTest::keyFilters_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<KeyStrokes>("keys");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QList<ShownMessage>>("expectedMessages");
+
+    const QList<ShownMessage> none;
+    // The name box: letters pass in capitals; blank, Backspace and Enter pass.
+    QTest::newRow("name in lower case") << "txtName" << Typed("mary ann") << "MARY ANN" << none;
+    QTest::newRow("name in capitals") << "txtName" << Typed("MARY") << "MARY" << none;
+    QTest::newRow("name, other alphabets") << "txtName" << Typed(QStringLiteral("josé ñandú ωμέγα"))
+                                           << QStringLiteral("JOSÉ ÑANDÚ ΩΜΈΓΑ") << none;
+    QTest::newRow("name, digit") << "txtName" << Typed("ann1") << "ANN" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, full stop") << "txtName" << Typed("a.b") << "AB" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, minus") << "txtName" << Typed("-") << "" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, backspace")
+        << "txtName" << (Typed("abc") << Key(Qt::Key_Backspace)) << "AB" << none;
+    QTest::newRow("name, enter") << "txtName" << (Typed("ab") << Key(Qt::Key_Return)) << "AB" << none;
+    QTest::newRow("name, copy key") << "txtName" << (Typed("ab") << Key(Qt::Key_C, Qt::ControlModifier)) << "AB"
+                                    << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, keys that type nothing")
+        << "txtName" << (Typed("ab") << Key(Qt::Key_Left) << Key(Qt::Key_Delete) << Key(Qt::Key_Shift)) << "A"
+        << none;
+
+    // The coordinate boxes: digits and Backspace only.
+    QTest::newRow("longitude degrees") << "txtLonD" << Typed("072") << "072" << none;
+    QTest::newRow("longitude degrees, three at most") << "txtLonD" << Typed("12345") << "123" << none;
+    QTest::newRow("longitude minutes, two at most") << "txtLonM" << Typed("567") << "56" << none;
+    QTest::newRow("latitude degrees, two at most") << "txtLatD" << Typed("189") << "18" << none;
+    QTest::newRow("latitude minutes, letter")
+        << "txtLatM" << Typed("5x7") << "57" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("longitude minutes, minus") << "txtLonM" << Typed("-5") << "5" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("latitude degrees, decimal point")
+        << "txtLatD" << Typed("1.") << "1" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("latitude degrees, blank") << "txtLatD" << Typed(" ") << "" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("longitude degrees, enter")
+        << "txtLonD" << (Typed("7") << Key(Qt::Key_Return)) << "7" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("longitude degrees, keypad enter")
+        << "txtLonD" << (Typed("7") << Key(Qt::Key_Enter, Qt::KeypadModifier)) << "7"
+        << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("latitude minutes, backspace")
+        << "txtLatM" << (Typed("57") << Key(Qt::Key_Backspace)) << "5" << none;
+    QTest::newRow("longitude minutes, copy key")
+        << "txtLonM" << (Typed("5") << Key(Qt::Key_C, Qt::ControlModifier)) << "5"
+        << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("longitude minutes, arrows") << "txtLonM" << (Typed("5") << Key(Qt::Key_Left) << Typed("4"))
+                                               << "45" << none;
+}
+
+void InputWindowTest::keyFilters()
+{
+    QFETCH(QString, box);
+    QFETCH(KeyStrokes, keys);
+    QFETCH(QString, expectedText);
+    QFETCH(QList<ShownMessage>, expectedMessages);
+
+    InputWindow w;
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    Send(edit, keys);
+    QCOMPARE(edit.text(), expectedText);
+    QCOMPARE(w.fakes.dialogs.messages, expectedMessages);
+}
+
+void InputWindowTest::pasteByKey_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<KeyStroke>("pasteKey");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QList<ShownMessage>>("expectedMessages");
+
+    const KeyStroke ctrlV = Key(Qt::Key_V, Qt::ControlModifier);
+    const KeyStroke shiftInsert = Key(Qt::Key_Insert, Qt::ShiftModifier);
+    const QList<ShownMessage> none;
+    QTest::newRow("name, lower case to capitals") << "txtName" << "mary ann" << ctrlV << "XMARY ANN" << none;
+    QTest::newRow("name, by shift insert") << "txtName" << "ann" << shiftInsert << "XANN" << none;
+    QTest::newRow("name, other alphabet") << "txtName" << QStringLiteral("zoë") << ctrlV << QStringLiteral("XZOË")
+                                          << none;
+    QTest::newRow("name, with a digit refused")
+        << "txtName" << "ann2" << ctrlV << "X" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, with a line break refused")
+        << "txtName" << "ann\n" << ctrlV << "X" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("degrees") << "txtLonD" << "72" << ctrlV << "172" << none;
+    QTest::newRow("degrees, cut to the box") << "txtLonD" << "7250" << ctrlV << "172" << none;
+    QTest::newRow("degrees, by shift insert") << "txtLatD" << "8" << shiftInsert << "18" << none;
+    QTest::newRow("degrees, minus refused")
+        << "txtLonD" << "-7" << ctrlV << "1" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("minutes, letters refused")
+        << "txtLatM" << "5a" << ctrlV << "1" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("minutes, blank refused")
+        << "txtLonM" << " 5" << ctrlV << "1" << QList<ShownMessage>{kOnlyNumbers};
+}
+
+void InputWindowTest::pasteByKey()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, clipboard);
+    QFETCH(KeyStroke, pasteKey);
+    QFETCH(QString, expectedText);
+    QFETCH(QList<ShownMessage>, expectedMessages);
+
+    InputWindow w;
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    // Something already typed, so that "unchanged" can be seen.
+    Send(edit, Typed(box == QStringLiteral("txtName") ? QStringLiteral("x") : QStringLiteral("1")));
+    QGuiApplication::clipboard()->setText(clipboard);
+    Send(edit, KeyStrokes{pasteKey});
+    QCOMPARE(edit.text(), expectedText);
+    QCOMPARE(w.fakes.dialogs.messages, expectedMessages);
+}
+
+void InputWindowTest::pasteFromContextMenu_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QList<ShownMessage>>("expectedMessages");
+    QTest::newRow("name") << "txtName" << "ann" << "ANN" << QList<ShownMessage>{};
+    QTest::newRow("name refused") << "txtName" << "ann!" << "" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("digits") << "txtLatM" << "57" << "57" << QList<ShownMessage>{};
+    QTest::newRow("digits refused") << "txtLatM" << "5.7" << "" << QList<ShownMessage>{kOnlyNumbers};
+}
+
+void InputWindowTest::pasteFromContextMenu()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, expectedText);
+    QFETCH(QList<ShownMessage>, expectedMessages);
+
+    InputWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    QGuiApplication::clipboard()->setText(clipboard);
+
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(&edit, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("&Paste")))
+            paste = action;
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+
+    QCOMPARE(edit.text(), expectedText);
+    QCOMPARE(w.fakes.dialogs.messages, expectedMessages);
+}
+
+void InputWindowTest::inputMethodText_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QList<ShownMessage>>("expectedMessages");
+    QTest::newRow("name") << "txtName" << QStringLiteral("é") << QStringLiteral("É") << QList<ShownMessage>{};
+    QTest::newRow("name refused") << "txtName" << "?" << "" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("digits") << "txtLonD" << "7" << "7" << QList<ShownMessage>{};
+    QTest::newRow("digits refused") << "txtLonD" << QStringLiteral("٧") << "" << QList<ShownMessage>{kOnlyNumbers};
+}
+
+void InputWindowTest::inputMethodText()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, committed);
+    QFETCH(QString, expectedText);
+    QFETCH(QList<ShownMessage>, expectedMessages);
+
+    InputWindow w;
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    QInputMethodEvent event;
+    event.setCommitString(committed);
+    QCoreApplication::sendEvent(&edit, &event);
+    QCOMPARE(edit.text(), expectedText);
+    QCOMPARE(w.fakes.dialogs.messages, expectedMessages);
+}
+
+void InputWindowTest::inputCheck_data()
+{
+    QTest::addColumn<QString>("route");           // "button" or "menu"
+    QTest::addColumn<QString>("control");         // the control whose text changes
+    QTest::addColumn<QString>("value");           // new text, or list index for lists
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("focus");           // where the focus goes; "" = stays
+
+    const int error = int(MessageIcon::Error);
+    const int information = int(MessageIcon::Information);
+    for (const char* route : {"button", "menu"}) {
+        auto row = [route](const char* name) -> QTestData& { return QTest::addRow("%s: %s", route, name) << QString::fromLatin1(route); };
+        row("empty name") << "txtName" << "" << engine::messages::EnterName << error << "txtName";
+        row("name of blanks") << "txtName" << "   " << engine::messages::EnterName << error << "txtName";
+        row("longitude degrees empty") << "txtLonD" << "" << engine::messages::LongitudeDegrees << error << "txtLonD";
+        row("longitude degrees 180") << "txtLonD" << "180" << engine::messages::LongitudeDegrees << error << "txtLonD";
+        row("longitude minutes empty") << "txtLonM" << "" << engine::messages::LongitudeMinutes << error << "txtLonM";
+        row("longitude minutes 60") << "txtLonM" << "60" << engine::messages::LongitudeMinutes << error << "txtLonM";
+        row("latitude degrees 90") << "txtLatD" << "90" << engine::messages::LatitudeDegrees << error << "txtLatD";
+        row("latitude minutes empty") << "txtLatM" << "" << engine::messages::LatitudeMinutes << error << "txtLatM";
+        row("30 February") << "cboDate" << "29" << engine::messages::FebruaryDate << information << "";
+        row("31 April") << "cboDate+April" << "30" << engine::messages::ShortMonthDate << information << "";
+    }
+}
+
+void InputWindowTest::inputCheck()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, control);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    QFETCH(QString, focus);
+
+    InputWindow w;
+    w.FillValid();
+    if (control.startsWith(QStringLiteral("cboDate"))) {
+        w.Get<QComboBox>("cboMonth").setCurrentIndex(control.endsWith(QStringLiteral("April")) ? 3 : 1);
+        w.Get<QComboBox>("cboDate").setCurrentIndex(value.toInt());
+    } else {
+        w.Get<QLineEdit>(control.toLatin1().constData()).setText(value);
+    }
+    const engine::ChartState before = w.chart;
+
+    // The button is pressed from the keyboard, the menu entry chosen with the
+    // focus left in the city box; a check that moves no focus leaves it there.
+    QWidget* focusBefore = nullptr;
+    if (route == QStringLiteral("button")) {
+        QPushButton& button = w.Get<QPushButton>("cmdRashi");
+        button.setFocus();
+        focusBefore = &button;
+        QTest::keyClick(&button, Qt::Key_Space);
+    } else {
+        QLineEdit& city = w.Get<QLineEdit>("txtMCity");
+        city.setFocus();
+        focusBefore = &city;
+        w.Get<QAction>("mnuFileReading").trigger();
+    }
+
+    QCOMPARE(w.fakes.dialogs.messages, (QList<ShownMessage>{{message, MessageIcon(icon)}}));
+    QWidget* expectedFocus =
+        focus.isEmpty() ? focusBefore : &w.Get<QLineEdit>(focus.toLatin1().constData());
+    QCOMPARE(w.window.focusWidget(), expectedFocus);
+    QCOMPARE(w.presenter.shown, 0);
+    QCOMPARE(w.chart.BirthYear, before.BirthYear);
+    QCOMPARE(w.chart.SunPositionText, before.SunPositionText);
+}
+
+void InputWindowTest::passingCheckHandsOverTheReading()
+{
+    InputWindow w;
+    w.FillValid();
+    for (const char* route : {"button", "menu"}) {
+        if (QByteArray(route) == "button")
+            QTest::mouseClick(&w.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
+        else
+            w.Get<QAction>("mnuFileReading").trigger();
+    }
+    QVERIFY(w.fakes.dialogs.messages.isEmpty());
+    QCOMPARE(w.presenter.shown, 2);
+    QCOMPARE(w.presenter.lastInputWindow, &w.window);
+    // The chart handed over is the one the window was given.
+    QCOMPARE(w.chart.BirthYear, 1990);
+    QCOMPARE(w.presenter.lastChart.MidpointCaption, std::string("19º Virgo"));
+}
+
+void InputWindowTest::detailsReadFromControls_data()
+{
+    QTest::addColumn<bool>("westSouth");
+    QTest::addColumn<bool>("daylightSaving");
+    QTest::newRow("east, north") << false << false;
+    QTest::newRow("west, south, summer time") << true << true;
+}
+
+void InputWindowTest::detailsReadFromControls()
+{
+    QFETCH(bool, westSouth);
+    QFETCH(bool, daylightSaving);
+    InputWindow w;
+    w.FillValid();
+    w.Get<QRadioButton>(westSouth ? "optLong_1" : "optLong_0").setChecked(true);
+    w.Get<QRadioButton>(westSouth ? "optLat_1" : "optLat_0").setChecked(true);
+    w.Get<QCheckBox>("chkDST").setChecked(daylightSaving);
+
+    const engine::BirthInput input = w.window.CurrentInput();
+    QCOMPARE(input.Name, QStringLiteral("MARY ANN"));
+    QCOMPARE(input.MonthIndex, 6);
+    QCOMPARE(input.DayIndex, 3);
+    QCOMPARE(input.Year, 1990);
+    QCOMPARE(input.Hour, 6);
+    QCOMPARE(input.Minute, 30);
+    QCOMPARE(input.ZoneIndex, 34);
+    QCOMPARE(input.DaylightSaving, daylightSaving);
+    QCOMPARE(input.LongitudeDegrees, QStringLiteral("72"));
+    QCOMPARE(input.LongitudeMinutes, QStringLiteral("50"));
+    QCOMPARE(input.LatitudeDegrees, QStringLiteral("18"));
+    QCOMPARE(input.LatitudeMinutes, QStringLiteral("57"));
+    QCOMPARE(input.LongitudeIsEast, !westSouth);
+    QCOMPARE(input.LatitudeIsSouth, westSouth);
+}
+
+void InputWindowTest::secondsChangeNothing()
+{
+    InputWindow w;
+    w.FillValid();
+    QPushButton& button = w.Get<QPushButton>("cmdRashi");
+    QTest::mouseClick(&button, Qt::LeftButton);
+    const engine::ChartState first = w.presenter.lastChart;
+    w.Get<QComboBox>("cboSS").setCurrentIndex(59);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(w.presenter.shown, 2);
+    QCOMPARE(w.presenter.lastChart.SunLongitude, first.SunLongitude);
+    QCOMPARE(w.presenter.lastChart.MoonLongitude, first.MoonLongitude);
+    QCOMPARE(w.presenter.lastChart.AscendantText, first.AscendantText);
+}
+
+void InputWindowTest::placeLookup_data()
+{
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("message");   // "" when the search opens
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QByteArray>("address");
+
+    QTest::newRow("nothing") << "" << "" << "" << "Please Enter City" << "txtMCity" << QByteArray();
+    QTest::newRow("no state") << "Pune" << "" << "India" << "Please Enter State" << "txtMState" << QByteArray();
+    QTest::newRow("no country") << "Pune" << "Maharashtra" << "" << "Please Enter Country" << "txtMCountry"
+                                << QByteArray();
+    QTest::newRow("no city, the rest given") << "" << "Maharashtra" << "India" << "Please Enter City" << "txtMCity"
+                                             << QByteArray();
+    QTest::newRow("all three") << "Pune" << "Maharashtra" << "India" << "" << ""
+                               << QByteArray("https://www.openstreetmap.org/search?query="
+                                             "Pune%20Maharashtra%20India%20Latitude%20Longitude");
+    QTest::newRow("blanks count as given") << " " << " " << " " << "" << ""
+                                           << QByteArray("https://www.openstreetmap.org/search?query="
+                                                         "%20%20%20%20%20%20Latitude%20Longitude");
+    QTest::newRow("signs and accents encoded")
+        << QStringLiteral("São Paulo") << "A&B+C" << "#1/2" << "" << ""
+        << QByteArray("https://www.openstreetmap.org/search?query="
+                      "S%C3%A3o%20Paulo%20A%26B%2BC%20%231%2F2%20Latitude%20Longitude");
+}
+
+void InputWindowTest::placeLookup()
+{
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    QFETCH(QByteArray, address);
+
+    InputWindow w;
+    w.Get<QLineEdit>("txtMCity").setText(city);
+    w.Get<QLineEdit>("txtMState").setText(state);
+    w.Get<QLineEdit>("txtMCountry").setText(country);
+    QPushButton& button = w.Get<QPushButton>("cmdBrowser");
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Space);
+
+    if (message.isEmpty()) {
+        QVERIFY(w.fakes.dialogs.messages.isEmpty());
+        QCOMPARE(w.fakes.web.opened.size(), 1);
+        const QUrl opened = w.fakes.web.opened.first();
+        QCOMPARE(opened.toEncoded(), address);
+        QCOMPARE(QUrlQuery(opened).queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded),
+                 city + u' ' + state + u' ' + country + QStringLiteral(" Latitude Longitude"));
+        QCOMPARE(w.window.focusWidget(), &button);
+    } else {
+        QCOMPARE(w.fakes.dialogs.messages, (QList<ShownMessage>{{message, MessageIcon::Information}}));
+        QVERIFY(w.fakes.web.opened.isEmpty());
+        QCOMPARE(w.window.focusWidget(), &w.Get<QLineEdit>(focus.toLatin1().constData()));
+    }
+    // Nothing is filled in or changed.
+    QCOMPARE(w.Get<QLineEdit>("txtMCity").text(), city);
+    QVERIFY(w.Get<QLineEdit>("txtLonD").text().isEmpty());
+}
+
+QTEST_MAIN(InputWindowTest)
+#include "tst_input_window.moc"

@@ -1,0 +1,330 @@
+// Whole readings through the program as main() builds it: typing the
+// details, the result window, Back, a second reading, and the ways out.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QtTest/QtTest>
+
+#include "engine/reading.h"
+#include "engine/texts.h"
+#include "engine/zodiac.h"
+#include "support.h"
+
+using namespace lunarys;
+using namespace lunarys::ui;
+using namespace lunarys::ui::testing;
+
+namespace {
+
+struct Birth {
+    QString typedName;
+    int month;      // list index
+    int day;        // list index
+    QString year;
+    QString hour;
+    QString minute;
+    int zone;
+    QString lonDeg, lonMin;
+    bool west;
+    QString latDeg, latMin;
+    bool south;
+};
+
+// The worked example: Mary Ann, 4 July 1990, 06:30 Indian time, 72° 50' E,
+// 18° 57' N.
+const Birth kExample{QStringLiteral("Mary Ann"), 6, 3, QStringLiteral("1990"), QStringLiteral("6"),
+                     QStringLiteral("30"), 34, QStringLiteral("72"), QStringLiteral("50"), false,
+                     QStringLiteral("18"), QStringLiteral("57"), false};
+
+// Another one far from it: New Year's Day 2000 at noon in Buenos Aires.
+const Birth kSecond{QStringLiteral("Jo"), 0, 0, QStringLiteral("2000"), QStringLiteral("12"), QStringLiteral("0"),
+                    14, QStringLiteral("58"), QStringLiteral("22"), true, QStringLiteral("34"),
+                    QStringLiteral("36"), true};
+
+void Choose(QComboBox& list, int index)
+{
+    list.setFocus();
+    list.setCurrentIndex(index);
+}
+
+// Enters a birth as a user would: typing into the boxes, picking from lists.
+void Enter(FrmMain& input, const Birth& birth)
+{
+    for (const char* box : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM"})
+        Control<QLineEdit>(input, box).clear();
+    Send(Control<QLineEdit>(input, "txtName"), Typed(birth.typedName));
+    Choose(Control<QComboBox>(input, "cboMonth"), birth.month);
+    Choose(Control<QComboBox>(input, "cboDate"), birth.day);
+    Choose(Control<QComboBox>(input, "cboYear"), Control<QComboBox>(input, "cboYear").findText(birth.year));
+    Choose(Control<QComboBox>(input, "cboHH"), birth.hour.toInt());
+    Choose(Control<QComboBox>(input, "cboMM"), birth.minute.toInt());
+    Choose(Control<QComboBox>(input, "cmbTimeZone"), birth.zone);
+    Send(Control<QLineEdit>(input, "txtLonD"), Typed(birth.lonDeg));
+    Send(Control<QLineEdit>(input, "txtLonM"), Typed(birth.lonMin));
+    QTest::mouseClick(&Control<QRadioButton>(input, birth.west ? "optLong_1" : "optLong_0"), Qt::LeftButton);
+    Send(Control<QLineEdit>(input, "txtLatD"), Typed(birth.latDeg));
+    Send(Control<QLineEdit>(input, "txtLatM"), Typed(birth.latMin));
+    QTest::mouseClick(&Control<QRadioButton>(input, birth.south ? "optLat_1" : "optLat_0"), Qt::LeftButton);
+}
+
+// The chart the computation gives for the birth, on its own.
+engine::ChartState ChartOf(const Birth& birth)
+{
+    engine::BirthInput in;
+    in.Name = birth.typedName.toUpper();
+    in.MonthIndex = birth.month;
+    in.DayIndex = birth.day;
+    in.Year = birth.year.toInt();
+    in.Hour = birth.hour.toInt();
+    in.Minute = birth.minute.toInt();
+    in.ZoneIndex = birth.zone;
+    in.LongitudeDegrees = birth.lonDeg;
+    in.LongitudeMinutes = birth.lonMin;
+    in.LongitudeIsEast = !birth.west;
+    in.LatitudeDegrees = birth.latDeg;
+    in.LatitudeMinutes = birth.latMin;
+    in.LatitudeIsSouth = birth.south;
+    engine::ChartState chart;
+    const auto problem = engine::RunReading(in, chart);
+    if (problem)
+        throw std::runtime_error(problem->Message.toStdString());
+    return chart;
+}
+
+QString Name(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString AsShown(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+void ClickReading(FrmMain& input) { QTest::mouseClick(&Control<QPushButton>(input, "cmdRashi"), Qt::LeftButton); }
+
+class CloseCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++closes;
+        return false;
+    }
+    int closes = 0;
+};
+
+QPoint ScreenCentre(const QWidget& window)
+{
+    return window.screen()->availableGeometry().center();
+}
+
+}  // namespace
+
+class ReadingFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->hide();
+        DeleteLaterNow();
+    }
+
+    void exampleReading();
+    void backKeepsTheEntries();
+    void secondReadingStartsClean();
+    void refusedReadingKeepsTheInputWindow();
+    void waysOut_data();
+    void waysOut();
+};
+
+void ReadingFlowTest::exampleReading()
+{
+    RunningProgram p;
+    QVERIFY(p.Start());
+    FrmMain& input = p.Input();
+    QVERIFY(QTest::qWaitForWindowExposed(&input));
+    Enter(input, kExample);
+    QCOMPARE(Control<QLineEdit>(input, "txtName").text(), QStringLiteral("MARY ANN"));
+    QVERIFY(p.fakes.dialogs.messages.isEmpty());
+
+    ClickReading(input);
+
+    FrmDisplay* result = p.Result();
+    QVERIFY(result);
+    QVERIFY(QTest::qWaitForWindowExposed(result));
+    QVERIFY(!input.isVisible());
+    QVERIFY(p.fakes.dialogs.messages.isEmpty());
+    QCOMPARE(Control<QTabWidget>(*result, "SSTab1").currentIndex(), 0);
+    QVERIFY((result->frameGeometry().center() - ScreenCentre(*result)).manhattanLength() <= 2);
+
+    auto value = [result](const char* name) { return Control<QLabel>(*result, name).text(); };
+    QCOMPARE(value("lblSunInSign"), QStringLiteral("Cancer"));
+    QCOMPARE(value("lblMoonInSign"), QStringLiteral("Scorpio"));
+    QCOMPARE(value("lblMoonElement"), QStringLiteral("Water"));
+    QCOMPARE(value("lblMidpoint"), QStringLiteral("19º Virgo"));
+    QCOMPARE(value("lblMidpointElement"), QStringLiteral("Earth"));
+    QCOMPARE(value("lblMidpointPersonality"), QStringLiteral("Sanguine"));
+    QCOMPARE(value("lblMidpointliesin"), QStringLiteral("3rd House"));
+    const QString house = Control<QTextEdit>(*result, "RTBHouseDesc").toPlainText();
+    QVERIFY2(house.startsWith(QStringLiteral("More About Third House\n")), qPrintable(house.left(60)));
+    QCOMPARE(house.count(QStringLiteral("More About")), 1);
+
+    // The boxes hold the texts the reading's keys select.
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(p.chart);
+    const struct {
+        const char* box;
+        QString text;
+    } boxes[] = {{"txtSunDesc", texts.SunGeneral},         {"txtSunInSignDesc", texts.SunInSign},
+                 {"txtMoonDesc", texts.MoonGeneral},       {"txtMoonInSignDesc", texts.MoonInSign},
+                 {"txtGeneralTraits", texts.GeneralTraits}, {"txtPositiveTraitsc", texts.PositiveTraits},
+                 {"txtNegativeTraits", texts.NegativeTraits}, {"txtPersonalityDesc", texts.Personality}};
+    for (const auto& [box, text] : boxes) {
+        QVERIFY2(!text.isEmpty(), box);
+        QCOMPARE(Control<QPlainTextEdit>(*result, box).toPlainText(), AsShown(text));
+    }
+    QVERIFY(house.contains(AsShown(texts.HouseText)));
+    QCOMPARE(texts.SunInSign, engine::SignText(engine::SignTextKind::SunInSign, 3));
+    QCOMPARE(texts.MoonInSign, engine::SignText(engine::SignTextKind::MoonInSign, 7));
+    QCOMPARE(texts.Personality, engine::SignText(engine::SignTextKind::Personality, 5));
+}
+
+void ReadingFlowTest::backKeepsTheEntries()
+{
+    RunningProgram p;
+    QVERIFY(p.Start());
+    FrmMain& input = p.Input();
+    Enter(input, kExample);
+    Control<QComboBox>(input, "cboSS").setCurrentIndex(15);
+    ClickReading(input);
+    QPointer<FrmDisplay> first = p.Result();
+    QVERIFY(first);
+
+    QTest::mouseClick(&Control<QPushButton>(*first, "cmdOK"), Qt::LeftButton);
+    DeleteLaterNow();
+
+    QVERIFY(first.isNull());
+    QVERIFY(p.Result() == nullptr);
+    QVERIFY(input.isVisible());
+    QCOMPARE(p.fakes.process.ends, 0);
+    QCOMPARE(Control<QLineEdit>(input, "txtName").text(), QStringLiteral("MARY ANN"));
+    QCOMPARE(Control<QComboBox>(input, "cboMonth").currentText(), QStringLiteral("July"));
+    QCOMPARE(Control<QComboBox>(input, "cboDate").currentText(), QStringLiteral("4"));
+    QCOMPARE(Control<QComboBox>(input, "cboYear").currentText(), QStringLiteral("1990"));
+    QCOMPARE(Control<QComboBox>(input, "cboHH").currentText(), QStringLiteral("6"));
+    QCOMPARE(Control<QComboBox>(input, "cboMM").currentText(), QStringLiteral("30"));
+    QCOMPARE(Control<QComboBox>(input, "cboSS").currentText(), QStringLiteral("15"));
+    QCOMPARE(Control<QComboBox>(input, "cmbTimeZone").currentText(), QStringLiteral("Indian Time, IST, +5.3"));
+    QCOMPARE(Control<QLineEdit>(input, "txtLonD").text(), QStringLiteral("72"));
+    QCOMPARE(Control<QLineEdit>(input, "txtLonM").text(), QStringLiteral("50"));
+    QCOMPARE(Control<QLineEdit>(input, "txtLatD").text(), QStringLiteral("18"));
+    QCOMPARE(Control<QLineEdit>(input, "txtLatM").text(), QStringLiteral("57"));
+    QVERIFY(Control<QRadioButton>(input, "optLong_0").isChecked());
+    QVERIFY(Control<QRadioButton>(input, "optLat_0").isChecked());
+
+    // The File menu's Back does the same.
+    ClickReading(input);
+    QVERIFY(p.Result());
+    Control<QAction>(*p.Result(), "mnuFileBack").trigger();
+    DeleteLaterNow();
+    QVERIFY(p.Result() == nullptr);
+    QVERIFY(input.isVisible());
+}
+
+void ReadingFlowTest::secondReadingStartsClean()
+{
+    RunningProgram p;
+    QVERIFY(p.Start());
+    FrmMain& input = p.Input();
+    Enter(input, kExample);
+    ClickReading(input);
+    QPointer<FrmDisplay> first = p.Result();
+    QVERIFY(first);
+    Control<QTabWidget>(*first, "SSTab1").setCurrentIndex(1);
+    first->move(0, 0);
+    QTest::mouseClick(&Control<QPushButton>(*first, "cmdOK"), Qt::LeftButton);
+    DeleteLaterNow();
+
+    Enter(input, kSecond);
+    Control<QAction>(input, "mnuFileReading").trigger();
+
+    FrmDisplay* second = p.Result();
+    QVERIFY(second);
+    QVERIFY(first.isNull());
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QCOMPARE(Control<QTabWidget>(*second, "SSTab1").currentIndex(), 0);
+    QVERIFY((second->frameGeometry().center() - ScreenCentre(*second)).manhattanLength() <= 2);
+
+    const engine::ChartState expected = ChartOf(kSecond);
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(expected);
+    QVERIFY(expected.SunSign != 3 && expected.MoonSign != engine::NoSign && expected.MidpointHouse != 0);
+    auto value = [second](const char* name) { return Control<QLabel>(*second, name).text(); };
+    QCOMPARE(value("lblSunInSign"), Name(engine::Signs.at(expected.SunSign).FullName));
+    QCOMPARE(value("lblMoonInSign"), Name(engine::Signs.at(expected.MoonSign).FullName));
+    QCOMPARE(value("lblMoonElement"), Name(engine::Signs.at(expected.MoonSign).Element));
+    QCOMPARE(value("lblMidpoint"), QString::fromStdString(expected.MidpointCaption));
+    QCOMPARE(value("lblMidpointElement"), Name(engine::Signs.at(expected.MidpointSign).Element));
+    QCOMPARE(value("lblMidpointPersonality"), Name(engine::Signs.at(expected.MidpointSign).Temperament));
+    QCOMPARE(value("lblMidpointliesin"), QString::fromStdString(expected.MidpointHouseName));
+    QCOMPARE(Control<QTextEdit>(*second, "RTBHouseDesc").toPlainText(),
+             texts.HouseHeading + u'\n' + AsShown(texts.HouseText) + QStringLiteral("\n\n"));
+    QCOMPARE(Control<QPlainTextEdit>(*second, "txtSunInSignDesc").toPlainText(), AsShown(texts.SunInSign));
+    QCOMPARE(Control<QPlainTextEdit>(*second, "txtPersonalityDesc").toPlainText(), AsShown(texts.Personality));
+}
+
+void ReadingFlowTest::refusedReadingKeepsTheInputWindow()
+{
+    RunningProgram p;
+    QVERIFY(p.Start());
+    FrmMain& input = p.Input();
+    Enter(input, kExample);
+    Control<QLineEdit>(input, "txtLatD").setText(QStringLiteral("95"));
+    ClickReading(input);
+    QCOMPARE(p.fakes.dialogs.messages.size(), 1);
+    QVERIFY(p.Result() == nullptr);
+    QVERIFY(input.isVisible());
+}
+
+void ReadingFlowTest::waysOut_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("File, Exit") << "mnuExit";
+    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("close box") << "close box";
+}
+
+void ReadingFlowTest::waysOut()
+{
+    QFETCH(QString, how);
+    RunningProgram p;
+    QVERIFY(p.Start());
+    FrmMain& input = p.Input();
+    Enter(input, kExample);
+    ClickReading(input);
+    FrmDisplay* result = p.Result();
+    QVERIFY(result);
+    QVERIFY(QTest::qWaitForWindowExposed(result));
+    // The hidden input window is closed as well, not left behind.
+    CloseCounter inputCloses;
+    input.installEventFilter(&inputCloses);
+
+    if (how == QStringLiteral("cmdExit"))
+        QTest::mouseClick(&Control<QPushButton>(*result, "cmdExit"), Qt::LeftButton);
+    else if (how == QStringLiteral("mnuExit"))
+        Control<QAction>(*result, "mnuExit").trigger();
+    else if (how == QStringLiteral("Esc"))
+        QTest::keyClick(&Control<QTabWidget>(*result, "SSTab1"), Qt::Key_Escape);
+    else
+        result->windowHandle()->close();
+
+    QCOMPARE(p.fakes.process.ends, 1);
+    QVERIFY(!result->isVisible());
+    QVERIFY(!input.isVisible());
+    QCOMPARE(inputCloses.closes, 1);
+}
+
+QTEST_MAIN(ReadingFlowTest)
+#include "tst_reading_flow.moc"
