@@ -3,25 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/reading.h"
+#include "support/worked_example.h"
 
 namespace {
 
-lunarys::engine::BirthInput MaryAnn()
-{
-    lunarys::engine::BirthInput in;
-    in.Name = QStringLiteral("MARY ANN");
-    in.MonthIndex = 6;
-    in.DayIndex = 3;
-    in.Year = 1990;
-    in.Hour = 6;
-    in.Minute = 30;
-    in.ZoneIndex = 34;
-    in.LongitudeDegrees = QStringLiteral("72");
-    in.LongitudeMinutes = QStringLiteral("50");
-    in.LatitudeDegrees = QStringLiteral("18");
-    in.LatitudeMinutes = QStringLiteral("57");
-    return in;
-}
+using lunarys::testing::MaryAnn;
 
 void BM_RunReading(benchmark::State& state)
 {

@@ -7,29 +7,14 @@
 #include <gtest/gtest.h>
 
 #include "support/angles.h"
+#include "support/worked_example.h"
 
 namespace lunarys::engine {
 namespace {
 
 using lunarys::testing::AngleNear;
 
-BirthInput MaryAnn()
-{
-    BirthInput in;
-    in.Name = QStringLiteral("MARY ANN");
-    in.MonthIndex = 6;
-    in.DayIndex = 3;
-    in.Year = 1990;
-    in.Hour = 6;
-    in.Minute = 30;
-    in.ZoneIndex = 34;
-    in.LongitudeDegrees = QStringLiteral("72");
-    in.LongitudeMinutes = QStringLiteral("50");
-    in.LongitudeIsEast = true;
-    in.LatitudeDegrees = QStringLiteral("18");
-    in.LatitudeMinutes = QStringLiteral("57");
-    return in;
-}
+using lunarys::testing::MaryAnn;
 
 TEST(RunReading, WorkedExampleOf4July1990)
 {

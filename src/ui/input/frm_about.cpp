@@ -23,19 +23,6 @@ QLabel* Paragraph(const QString& text, const char* objectName, QWidget* parent)
     return label;
 }
 
-LinkLabel* Link(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* label = new LinkLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
-    label->setPalette(palette);
-    return label;
-}
 
 }  // namespace
 
@@ -58,8 +45,8 @@ FrmAbout::FrmAbout(LinkCommands& links, QWidget* parent) : QDialog(parent)
 
     auto* description = Paragraph(QString::fromLatin1(text::Description), "lblDescription", this);
     auto* offer = Paragraph(QString::fromLatin1(text::FullBrandHeadline), "lblBusiness", this);
-    auto* details = Link(QString::fromLatin1(text::FullBrandDetails), "lblCoBrand", this);
-    auto* homePage = Link(HomePagePromotion(), "lblHomePage", this);
+    auto* details = LinkLabel::Create(QString::fromLatin1(text::FullBrandDetails), "lblCoBrand", this);
+    auto* homePage = LinkLabel::Create(HomePagePromotion(), "lblHomePage", this);
     connect(details, &LinkLabel::clicked, this, [&links] { links.OpenFullBrandPage(); });
     connect(homePage, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
 

@@ -78,18 +78,6 @@ QLabel* Caption(const QString& text, QWidget* parent)
     return label;
 }
 
-LinkLabel* Link(const QString& text, const char* objectName, QWidget* parent)
-{
-    auto* label = Named(new LinkLabel(text, parent), objectName);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
-    label->setPalette(palette);
-    return label;
-}
 
 // Degrees, minutes and the two hemisphere buttons of one coordinate.
 QGroupBox* CoordinateFrame(const char* title, QLineEdit* degrees, QLineEdit* minutes, QRadioButton* first,
@@ -142,7 +130,7 @@ void FrmMain::BuildControls()
     setCentralWidget(central);
     Dialogs& dialogs = program_.Services().dialogs;
 
-    auto* promotion = Link(HomePagePromotion(), "lblPromotion", central);
+    auto* promotion = LinkLabel::Create(HomePagePromotion(), "lblPromotion", central);
     promotion->setAlignment(Qt::AlignCenter);
     QFont promotionFont = promotion->font();
     promotionFont.setBold(true);
@@ -246,9 +234,9 @@ void FrmMain::BuildControls()
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    auto* cobrand = Link(Latin1(text::CoBrandOffer), "lblCobrand", central);
+    auto* cobrand = LinkLabel::Create(Latin1(text::CoBrandOffer), "lblCobrand", central);
     connect(cobrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenCoBrandPage(); });
-    auto* fullBrand = Link(Latin1(text::FullBrandOffer), "lblFullBrand", central);
+    auto* fullBrand = LinkLabel::Create(Latin1(text::FullBrandOffer), "lblFullBrand", central);
     connect(fullBrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenFullBrandPage(); });
 
     cmdRashi_ = Named(new QPushButton(QStringLiteral("Find My Midpoint Astrology Reading"), central), "cmdRashi");

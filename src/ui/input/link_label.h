@@ -11,6 +11,10 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
+    // A word-wrapped, underlined label in the palette's link colour, as the
+    // input window and the about box show their links.
+    static LinkLabel* Create(const QString& text, const char* objectName, QWidget* parent);
+
 signals:
     void clicked();
 
