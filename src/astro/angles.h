@@ -12,6 +12,9 @@ inline constexpr double RadToDeg = 57.2957795130823;
 inline constexpr double SystemPi = 3.14159265325479;
 inline constexpr double SystemTwoPi = 2.0 * SystemPi;
 
+// An angle in degrees reduced into [0, 360).
+double ReduceToCircleDeg(double deg);
+
 // Full-circle arctangent built from the one-argument arctangent, with the
 // quadrant corrections taken in SystemPi. x == 0 includes a negative zero.
 double FullCircleAtan(double y, double x);

@@ -47,10 +47,7 @@ double MoonLongitude(double t)
                              * std::sin(term.d * d + term.m * m + term.mPrime * mPrime + term.f * f);
         sumDeg += term.timesE ? term_ * e : term_;
     }
-    double lambda = std::fmod(meanLongitudeDeg + sumDeg, 360.0);
-    if (lambda < 0)
-        lambda += 360.0;
-    return lambda;
+    return ReduceToCircleDeg(meanLongitudeDeg + sumDeg);
 }
 
 }  // namespace lunarys::astro

@@ -73,11 +73,7 @@ double SunLongitudeJ2000(double d)
     // Earth's heliocentric position, turned round to the Sun seen from the Earth.
     const double x = -r * std::cos(v + el.perihelionRad);
     const double y = -r * std::sin(v + el.perihelionRad);
-    double lambda = FullCircleAtan(y, x) * 180.0 / SystemPi;
-    lambda = std::fmod(lambda, 360.0);
-    if (lambda < 0)
-        lambda += 360.0;
-    return lambda;
+    return ReduceToCircleDeg(FullCircleAtan(y, x) * 180.0 / SystemPi);
 }
 
 double PrecessionInLongitudeDeg(double t)
@@ -87,11 +83,7 @@ double PrecessionInLongitudeDeg(double t)
 
 double SunLongitude(double d)
 {
-    double lambda = SunLongitudeJ2000(d) + PrecessionInLongitudeDeg(d / 36525.0);
-    lambda = std::fmod(lambda, 360.0);
-    if (lambda < 0)
-        lambda += 360.0;
-    return lambda;
+    return ReduceToCircleDeg(SunLongitudeJ2000(d) + PrecessionInLongitudeDeg(d / 36525.0));
 }
 
 }  // namespace lunarys::astro

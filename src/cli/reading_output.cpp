@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include "engine/qt_text.h"
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 
@@ -14,7 +15,7 @@ namespace {
 using engine::NoSign;
 using engine::Signs;
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) { return engine::ToQString(text); }
 
 QString SignName(int sign) { return sign == NoSign ? QString() : Q(Signs[sign].FullName); }
 QString SignElement(int sign) { return sign == NoSign ? QString() : Q(Signs[sign].Element); }

@@ -42,7 +42,6 @@ struct ChartState {
 
     DegreeSignTable DegreeSign{};
 
-    std::int16_t MidpointRaw = 0;
     std::int16_t MidpointDegree = 0;   // 0..359
     std::string MidpointSignAbbrev;
     std::string MidpointLabel;         // "19 Vir"

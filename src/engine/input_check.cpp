@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QList>
+
 namespace lunarys::engine {
 
 namespace {
@@ -120,13 +122,25 @@ std::optional<InputProblem> CheckInput(const BirthInput& in)
 
 bool IsNameText(const QString& text)
 {
-    for (const QChar c : text)
-        if (!c.isLetter() && c != u' ')
+    // Whole characters of the composed form; an accent written as a
+    // combining mark belongs to the letter before it.
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    bool afterLetter = false;
+    for (const char32_t c : composed.toUcs4()) {
+        if (QChar::isLetter(c)) {
+            afterLetter = true;
+        } else if (QChar::isMark(c) && afterLetter) {
+            continue;
+        } else if (c == U' ') {
+            afterLetter = false;
+        } else {
             return false;
+        }
+    }
     return true;
 }
 
-QString NameInCapitals(const QString& text) { return text.toUpper(); }
+QString NameInCapitals(const QString& text) { return text.normalized(QString::NormalizationForm_C).toUpper(); }
 
 bool IsDigitText(const QString& text)
 {

@@ -78,8 +78,6 @@ void MoonStep(ChartState& chart, const astro::BirthMoment& moment)
 
 void FormMidpoint(ChartState& chart)
 {
-    const int sum = static_cast<int>(chart.SunLongitudeWhole) + chart.MoonLongitudeWhole;
-    chart.MidpointRaw = static_cast<std::int16_t>(sum);
     chart.MidpointDegree = static_cast<std::int16_t>(
         MidpointOf(static_cast<int>(chart.SunLongitudeWhole), chart.MoonLongitudeWhole));
     // The sign that holds the longitude MidpointDegree, so that a midpoint at

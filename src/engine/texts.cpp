@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "engine/house.h"
+#include "engine/qt_text.h"
 #include "engine/zodiac.h"
 
 namespace lunarys::engine {
@@ -34,8 +35,6 @@ QString FolderOf(SignTextKind kind)
     return {};
 }
 
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
 
 QString SunGeneralTextPath() { return QStringLiteral(":/content/sun/general.txt"); }
@@ -45,7 +44,7 @@ QString SignTextPath(SignTextKind kind, int sign)
 {
     if (sign < 0 || sign >= static_cast<int>(Signs.size()))
         return {};
-    return QStringLiteral(":/content/%1/%2.txt").arg(FolderOf(kind), FromView(Signs[sign].FullName).toLower());
+    return QStringLiteral(":/content/%1/%2.txt").arg(FolderOf(kind), ToQString(Signs[sign].FullName).toLower());
 }
 
 QString HouseTextPath(int house)
@@ -72,7 +71,7 @@ ReadingTexts LoadReadingTexts(const ChartState& chart)
     texts.NegativeTraits = SignText(SignTextKind::NegativeTraits, chart.MidpointSign);
     texts.Personality = SignText(SignTextKind::Personality, chart.MidpointSign);
     if (chart.MidpointHouse >= 1 && chart.MidpointHouse <= static_cast<int>(Houses.size())) {
-        texts.HouseHeading = FromView(Houses[chart.MidpointHouse - 1].Heading);
+        texts.HouseHeading = ToQString(Houses[chart.MidpointHouse - 1].Heading);
         texts.HouseText = HouseText(chart.MidpointHouse);
     }
     return texts;

@@ -139,6 +139,13 @@ TEST(NameRule, LettersOfAnyAlphabetAndBlanks)
     EXPECT_EQ(NameInCapitals(QStringLiteral("mary ann")), QStringLiteral("MARY ANN"));
     EXPECT_EQ(NameInCapitals(QString::fromUtf8("José")), QString::fromUtf8("JOSÉ"));
     EXPECT_EQ(NameInCapitals(QString::fromUtf8("Straße")), QString::fromUtf8("STRASSE"));
+    // Accents written as combining marks, and letters beyond 16 bits.
+    EXPECT_TRUE(IsNameText(QString::fromUtf8("José")));
+    EXPECT_EQ(NameInCapitals(QString::fromUtf8("josé")), QString::fromUtf8("JOSÉ"));
+    EXPECT_FALSE(IsNameText(QString::fromUtf8("́a")));
+    EXPECT_FALSE(IsNameText(QString::fromUtf8("a ́")));
+    EXPECT_TRUE(IsNameText(QString::fromUtf8("𝐀")));
+    EXPECT_FALSE(IsNameText(QString::fromUtf8("😀")));
 }
 
 TEST(DigitRule, DecimalDigitsOnly)

@@ -368,24 +368,30 @@ void InputWindowTest::inputMethodText_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("preedit");         // text still being composed
     QTest::addColumn<QString>("expectedText");
     QTest::addColumn<QList<ShownMessage>>("expectedMessages");
-    QTest::newRow("name") << "txtName" << QStringLiteral("é") << QStringLiteral("É") << QList<ShownMessage>{};
-    QTest::newRow("name refused") << "txtName" << "?" << "" << QList<ShownMessage>{kOnlyLetters};
-    QTest::newRow("digits") << "txtLonD" << "7" << "7" << QList<ShownMessage>{};
-    QTest::newRow("digits refused") << "txtLonD" << QStringLiteral("٧") << "" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("name") << "txtName" << QStringLiteral("é") << "" << QStringLiteral("É") << QList<ShownMessage>{};
+    QTest::newRow("name refused") << "txtName" << "?" << "" << "" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("digits") << "txtLonD" << "7" << "" << "7" << QList<ShownMessage>{};
+    QTest::newRow("digits refused") << "txtLonD" << QStringLiteral("٧") << "" << "" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("name while composing") << "txtName" << "ab" << "k" << "AB" << QList<ShownMessage>{};
+    QTest::newRow("name refused while composing") << "txtName" << "a1" << "k" << "" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("digits while composing") << "txtLonD" << "12" << "3" << "12" << QList<ShownMessage>{};
+    QTest::newRow("digits refused while composing") << "txtLonD" << "ab" << "9" << "" << QList<ShownMessage>{kOnlyNumbers};
 }
 
 void InputWindowTest::inputMethodText()
 {
     QFETCH(QString, box);
     QFETCH(QString, committed);
+    QFETCH(QString, preedit);
     QFETCH(QString, expectedText);
     QFETCH(QList<ShownMessage>, expectedMessages);
 
     InputWindow w;
     QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
-    QInputMethodEvent event;
+    QInputMethodEvent event(preedit, {});
     event.setCommitString(committed);
     QCoreApplication::sendEvent(&edit, &event);
     QCOMPARE(edit.text(), expectedText);

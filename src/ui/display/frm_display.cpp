@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "engine/qt_text.h"
 #include "engine/zodiac.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
@@ -46,7 +47,6 @@ constexpr int kPageHeight = 6375;
 
 enum class Look { Caption, Value, Note };
 
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void SetTextColour(QWidget& widget, const QColor& colour)
 {
@@ -222,8 +222,8 @@ void MidpointPage::Fill(const engine::ChartState& chart, const engine::ReadingTe
     txtGeneralTraits_->setPlainText(texts.GeneralTraits);
     txtPositiveTraitsc_->setPlainText(texts.PositiveTraits);
     txtNegativeTraits_->setPlainText(texts.NegativeTraits);
-    SetValue(lblMidpointElement_, FromView(sign.Element));
-    SetValue(lblMidpointPersonality_, FromView(sign.Temperament));
+    SetValue(lblMidpointElement_, engine::ToQString(sign.Element));
+    SetValue(lblMidpointPersonality_, engine::ToQString(sign.Temperament));
     txtPersonalityDesc_->setPlainText(texts.Personality);
 }
 
@@ -269,16 +269,16 @@ void SunMoonHousePage::Fill(const engine::ChartState& chart, const engine::Readi
 
     txtSunDesc_->setPlainText(texts.SunGeneral);
     if (chart.SunSign != engine::NoSign) {
-        SetValue(lblSunInSign_, FromView(engine::Signs.at(static_cast<std::size_t>(chart.SunSign)).FullName));
+        SetValue(lblSunInSign_, engine::ToQString(engine::Signs.at(static_cast<std::size_t>(chart.SunSign)).FullName));
         txtSunInSignDesc_->setPlainText(texts.SunInSign);
     }
 
     txtMoonDesc_->setPlainText(texts.MoonGeneral);
     if (chart.MoonSign != engine::NoSign) {
         const engine::Sign& sign = engine::Signs.at(static_cast<std::size_t>(chart.MoonSign));
-        SetValue(lblMoonInSign_, FromView(sign.FullName));
+        SetValue(lblMoonInSign_, engine::ToQString(sign.FullName));
         txtMoonInSignDesc_->setPlainText(texts.MoonInSign);
-        SetValue(lblMoonElement_, FromView(sign.Element));
+        SetValue(lblMoonElement_, engine::ToQString(sign.Element));
     }
 }
 

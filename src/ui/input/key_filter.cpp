@@ -81,6 +81,9 @@ KeyFilter* KeyFilter::Install(QLineEdit& box, BoxRule rule, Dialogs& dialogs)
     box.installEventFilter(filter);
     // Dropped text would bypass the filter; the boxes take typing and pasting.
     box.setAcceptDrops(false);
+    // Digits need no input method (names may: accented letters are composed).
+    if (rule == BoxRule::Digits)
+        box.setAttribute(Qt::WA_InputMethodEnabled, false);
     return filter;
 }
 
@@ -105,11 +108,19 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::InputMethod: {
-        const auto& input = static_cast<const QInputMethodEvent&>(*event);
-        if (!input.preeditString().isEmpty() || input.commitString().isEmpty() || input.replacementLength() != 0)
+        // Text still being composed is not yet in the box; what an input
+        // method commits obeys the rule, whatever else the event carries.
+        auto& input = static_cast<QInputMethodEvent&>(*event);
+        const QString commit = input.commitString();
+        if (commit.isEmpty())
             return false;
-        Insert(input.commitString());
-        return true;
+        if (!Accepts(commit)) {
+            Refuse();
+            return true;
+        }
+        if (rule_ == BoxRule::Name)
+            input.setCommitString(engine::NameInCapitals(commit), input.replacementStart(), input.replacementLength());
+        return false;
     }
     default: return false;
     }
@@ -143,12 +154,16 @@ bool KeyFilter::OnKeyPress(const QKeyEvent& key)
     return true;
 }
 
+bool KeyFilter::Accepts(const QString& text) const
+{
+    return rule_ == BoxRule::Digits ? engine::IsDigitText(text) : engine::IsNameText(text);
+}
+
 void KeyFilter::Insert(const QString& text)
 {
     if (text.isEmpty())
         return;
-    const bool accepted = rule_ == BoxRule::Digits ? engine::IsDigitText(text) : engine::IsNameText(text);
-    if (!accepted) {
+    if (!Accepts(text)) {
         Refuse();
         return;
     }

@@ -32,6 +32,7 @@ private:
     KeyFilter(QLineEdit& box, BoxRule rule, Dialogs& dialogs);
 
     bool OnKeyPress(const QKeyEvent& key);
+    bool Accepts(const QString& text) const;
     void Insert(const QString& text);
     void Refuse();
     void ShowContextMenu(const QContextMenuEvent& event);
