@@ -438,6 +438,8 @@ void ResultWindowTest::exitAndBack_data()
     QTest::newRow("Enter on the Back button") << "Enter on cmdOK" << "back";
     QTest::newRow("Enter in a text box") << "Enter on txtPersonalityDesc" << "nothing";
     QTest::newRow("Enter in the house box") << "Enter on RTBHouseDesc" << "nothing";
+    QTest::newRow("access key of Exit") << "Alt+E" << "quit";
+    QTest::newRow("access key of Back") << "Alt+B" << "back";
 }
 
 void ResultWindowTest::exitAndBack()
@@ -469,13 +471,17 @@ void ResultWindowTest::exitAndBack()
             target.setFocus();
             QTest::keyClick(&target, Qt::Key_Return);
         }
+    } else if (how.startsWith(QStringLiteral("Alt+"))) {
+        w.Get<QWidget>("txtGeneralTraits").setFocus();
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(how.back().unicode()), Qt::AltModifier);
     } else {
         w.window.windowHandle()->close();
     }
 
     const bool quits = outcome == QStringLiteral("quit");
-    QCOMPARE(w.fakes.process.ends, quits ? 1 : 0);
-    QCOMPARE(back.count(), outcome == QStringLiteral("back") ? 1 : 0);
+    // A button's access key clicks it after a short animation.
+    QTRY_COMPARE(w.fakes.process.ends, quits ? 1 : 0);
+    QTRY_COMPARE(back.count(), outcome == QStringLiteral("back") ? 1 : 0);
     QCOMPARE(w.window.isVisible(), !quits);
 }
 
