@@ -171,8 +171,14 @@ mirror=${LUNARYS_DEBIAN_MIRROR:-$(apt-cache policy | awk -v s="$codename/main" '
 
 step "debootstrap --variant=minbase $codename from $mirror"
 t=$SECONDS
-debootstrap --variant=minbase "$codename" "$work/root" "$mirror" > "$work/debootstrap.log" 2>&1 \
-  || { tail -n 30 "$work/debootstrap.log" >&2; fail "debootstrap failed"; }
+# A download that breaks off is the network's fault, not the package's: try again.
+for attempt in 1 2 3; do
+  rm -rf "$work/root"
+  debootstrap --variant=minbase "$codename" "$work/root" "$mirror" > "$work/debootstrap.log" 2>&1 && break
+  [ "$attempt" -lt 3 ] || { tail -n 30 "$work/debootstrap.log" >&2; fail "debootstrap failed 3 times"; }
+  echo "   debootstrap failed (attempt $attempt), trying again"
+  sleep 10
+done
 echo "   fresh root made in $((SECONDS - t)) s"
 
 # Everything that runs in the root, in a mount namespace of its own: its
