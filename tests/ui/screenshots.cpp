@@ -53,17 +53,7 @@ int main(int argc, char* argv[])
     p.Start();
     FrmMain& input = p.Input();
     (void)QTest::qWaitForWindowExposed(&input);
-    Send(Control<QLineEdit>(input, "txtName"), Typed(QStringLiteral("Mary Ann")));
-    Control<QComboBox>(input, "cboMonth").setCurrentIndex(6);
-    Control<QComboBox>(input, "cboDate").setCurrentIndex(3);
-    Control<QComboBox>(input, "cboYear").setCurrentText(QStringLiteral("1990"));
-    Control<QComboBox>(input, "cboHH").setCurrentIndex(6);
-    Control<QComboBox>(input, "cboMM").setCurrentIndex(30);
-    Control<QComboBox>(input, "cmbTimeZone").setCurrentIndex(34);
-    Control<QLineEdit>(input, "txtLonD").setText(QStringLiteral("72"));
-    Control<QLineEdit>(input, "txtLonM").setText(QStringLiteral("50"));
-    Control<QLineEdit>(input, "txtLatD").setText(QStringLiteral("18"));
-    Control<QLineEdit>(input, "txtLatM").setText(QStringLiteral("57"));
+    Enter(input, kExample);
     Control<QLineEdit>(input, "txtMCity").setText(QStringLiteral("Mumbai"));
     Control<QLineEdit>(input, "txtMState").setText(QStringLiteral("Maharashtra"));
     Control<QLineEdit>(input, "txtMCountry").setText(QStringLiteral("India"));

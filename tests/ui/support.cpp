@@ -1,6 +1,9 @@
 #include "support.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
 
 namespace lunarys::ui::testing {
 
@@ -58,6 +61,35 @@ char* toString(const ShownMessage& message)
 {
     const QString icon = message.icon == MessageIcon::Error ? QStringLiteral("error") : QStringLiteral("information");
     return QTest::toString(QStringLiteral("\"%1\" (%2)").arg(message.text, icon));
+}
+
+namespace {
+
+void Choose(QComboBox& list, int index)
+{
+    list.setFocus();
+    list.setCurrentIndex(index);
+}
+
+}  // namespace
+
+void Enter(FrmMain& input, const Birth& birth)
+{
+    for (const char* box : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM"})
+        Control<QLineEdit>(input, box).clear();
+    Send(Control<QLineEdit>(input, "txtName"), Typed(birth.typedName));
+    Choose(Control<QComboBox>(input, "cboMonth"), birth.month);
+    Choose(Control<QComboBox>(input, "cboDate"), birth.day);
+    Choose(Control<QComboBox>(input, "cboYear"), Control<QComboBox>(input, "cboYear").findText(birth.year));
+    Choose(Control<QComboBox>(input, "cboHH"), birth.hour.toInt());
+    Choose(Control<QComboBox>(input, "cboMM"), birth.minute.toInt());
+    Choose(Control<QComboBox>(input, "cmbTimeZone"), birth.zone);
+    Send(Control<QLineEdit>(input, "txtLonD"), Typed(birth.lonDeg));
+    Send(Control<QLineEdit>(input, "txtLonM"), Typed(birth.lonMin));
+    QTest::mouseClick(&Control<QRadioButton>(input, birth.west ? "optLong_1" : "optLong_0"), Qt::LeftButton);
+    Send(Control<QLineEdit>(input, "txtLatD"), Typed(birth.latDeg));
+    Send(Control<QLineEdit>(input, "txtLatM"), Typed(birth.latMin));
+    QTest::mouseClick(&Control<QRadioButton>(input, birth.south ? "optLat_1" : "optLat_0"), Qt::LeftButton);
 }
 
 }  // namespace lunarys::ui::testing

@@ -65,6 +65,31 @@ void Send(QWidget& widget, const KeyStrokes& strokes);
 
 char* toString(const ShownMessage& message);
 
+// Birth details as the input window takes them.
+struct Birth {
+    QString typedName;
+    int month;      // list index
+    int day;        // list index
+    QString year;
+    QString hour;
+    QString minute;
+    int zone;
+    QString lonDeg, lonMin;
+    bool west;
+    QString latDeg, latMin;
+    bool south;
+};
+
+// The worked example: Mary Ann, 4 July 1990, 06:30 Indian time, 72° 50' E,
+// 18° 57' N.
+inline const Birth kExample{QStringLiteral("Mary Ann"), 6, 3, QStringLiteral("1990"), QStringLiteral("6"),
+                     QStringLiteral("30"), 34, QStringLiteral("72"), QStringLiteral("50"), false,
+                     QStringLiteral("18"), QStringLiteral("57"), false};
+
+// Enters a birth as a user would: typing into the boxes, picking from lists.
+void Enter(FrmMain& input, const Birth& birth);
+
+
 }  // namespace lunarys::ui::testing
 
 Q_DECLARE_METATYPE(lunarys::ui::testing::KeyStroke)

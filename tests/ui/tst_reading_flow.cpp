@@ -23,56 +23,10 @@ using namespace lunarys::ui::testing;
 
 namespace {
 
-struct Birth {
-    QString typedName;
-    int month;      // list index
-    int day;        // list index
-    QString year;
-    QString hour;
-    QString minute;
-    int zone;
-    QString lonDeg, lonMin;
-    bool west;
-    QString latDeg, latMin;
-    bool south;
-};
-
-// The worked example: Mary Ann, 4 July 1990, 06:30 Indian time, 72° 50' E,
-// 18° 57' N.
-const Birth kExample{QStringLiteral("Mary Ann"), 6, 3, QStringLiteral("1990"), QStringLiteral("6"),
-                     QStringLiteral("30"), 34, QStringLiteral("72"), QStringLiteral("50"), false,
-                     QStringLiteral("18"), QStringLiteral("57"), false};
-
 // Another one far from it: New Year's Day 2000 at noon in Buenos Aires.
 const Birth kSecond{QStringLiteral("Jo"), 0, 0, QStringLiteral("2000"), QStringLiteral("12"), QStringLiteral("0"),
                     14, QStringLiteral("58"), QStringLiteral("22"), true, QStringLiteral("34"),
                     QStringLiteral("36"), true};
-
-void Choose(QComboBox& list, int index)
-{
-    list.setFocus();
-    list.setCurrentIndex(index);
-}
-
-// Enters a birth as a user would: typing into the boxes, picking from lists.
-void Enter(FrmMain& input, const Birth& birth)
-{
-    for (const char* box : {"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM"})
-        Control<QLineEdit>(input, box).clear();
-    Send(Control<QLineEdit>(input, "txtName"), Typed(birth.typedName));
-    Choose(Control<QComboBox>(input, "cboMonth"), birth.month);
-    Choose(Control<QComboBox>(input, "cboDate"), birth.day);
-    Choose(Control<QComboBox>(input, "cboYear"), Control<QComboBox>(input, "cboYear").findText(birth.year));
-    Choose(Control<QComboBox>(input, "cboHH"), birth.hour.toInt());
-    Choose(Control<QComboBox>(input, "cboMM"), birth.minute.toInt());
-    Choose(Control<QComboBox>(input, "cmbTimeZone"), birth.zone);
-    Send(Control<QLineEdit>(input, "txtLonD"), Typed(birth.lonDeg));
-    Send(Control<QLineEdit>(input, "txtLonM"), Typed(birth.lonMin));
-    QTest::mouseClick(&Control<QRadioButton>(input, birth.west ? "optLong_1" : "optLong_0"), Qt::LeftButton);
-    Send(Control<QLineEdit>(input, "txtLatD"), Typed(birth.latDeg));
-    Send(Control<QLineEdit>(input, "txtLatM"), Typed(birth.latMin));
-    QTest::mouseClick(&Control<QRadioButton>(input, birth.south ? "optLat_1" : "optLat_0"), Qt::LeftButton);
-}
 
 // The chart the computation gives for the birth, on its own.
 engine::ChartState ChartOf(const Birth& birth)
