@@ -16,7 +16,7 @@
 #include "ui/display/frm_display.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
-#include "ui/input/program.h"
+#include "ui/shell/program.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ void BM_StartupToInputWindowShown(benchmark::State& state)
         ResultWindows results(program);
         QElapsedTimer timer;
         timer.start();
-        program.StartProgram(chart, results);
+        program.StartProgram(FrmMain::Factory(chart, results));
         WaitUntilShown(*program.InputWindow());
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
     }
@@ -105,8 +105,8 @@ void BM_ReadingClickToResultWindowShown(benchmark::State& state)
     engine::ChartState chart;
     Program program(platform.services);
     ResultWindows results(program);
-    program.StartProgram(chart, results);
-    FrmMain& input = *program.InputWindow();
+    program.StartProgram(FrmMain::Factory(chart, results));
+    FrmMain& input = *qobject_cast<FrmMain*>(program.InputWindow());
     WaitUntilShown(input);
     Control<QLineEdit>(input, "txtName").setText(QStringLiteral("MARY ANN"));
     Control<QComboBox>(input, "cboMonth").setCurrentIndex(6);

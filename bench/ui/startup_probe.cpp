@@ -8,8 +8,8 @@
 #include "engine/chart_state.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
-#include "ui/input/production_platform.h"
-#include "ui/input/program.h"
+#include "ui/shell/production_platform.h"
+#include "ui/shell/program.h"
 
 int main(int argc, char* argv[])
 {
@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     lunarys::engine::ChartState chart;
     lunarys::ui::Program program(services);
     lunarys::ui::ResultWindows results(program);
-    if (!program.StartProgram(chart, results))
+    if (!program.StartProgram(lunarys::ui::FrmMain::Factory(chart, results)))
         return 1;
     QWindow* window = program.InputWindow()->windowHandle();
     while (!window->isExposed())

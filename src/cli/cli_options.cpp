@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include "engine/version.h"
 #include "engine/zones.h"
 
 namespace lunarys::cli {
@@ -216,6 +217,6 @@ QString HelpText()
         "              --lon 72:50E --lat 18:57N\n");
 }
 
-QString VersionText() { return QStringLiteral("lunarys-cli " LUNARYS_VERSION "\n"); }
+QString VersionText() { return QStringLiteral("lunarys-cli " LUNARYS_VERSION_STRING "\n"); }
 
 }  // namespace lunarys::cli

@@ -3,16 +3,18 @@
 #include <QStyleFactory>
 
 #include "engine/chart_state.h"
+#include "engine/version.h"
 #include "ui/display/result_windows.h"
-#include "ui/input/app_icon.h"
-#include "ui/input/production_platform.h"
-#include "ui/input/program.h"
+#include "ui/input/frm_main.h"
+#include "ui/shell/app_icon.h"
+#include "ui/shell/production_platform.h"
+#include "ui/shell/program.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lunarys"));
-    QApplication::setApplicationVersion(QStringLiteral(LUNARYS_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(lunarys::Version));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.lunarys.Lunarys"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(lunarys::ui::AppIcon());
@@ -24,7 +26,7 @@ int main(int argc, char* argv[])
     lunarys::engine::ChartState chart;
     lunarys::ui::Program program(services);
     lunarys::ui::ResultWindows results(program);
-    if (!program.StartProgram(chart, results))
+    if (!program.StartProgram(lunarys::ui::FrmMain::Factory(chart, results)))
         return 0;
     return QApplication::exec();
 }

@@ -12,7 +12,7 @@
 #include <QUrl>
 
 #include "engine/chart_state.h"
-#include "ui/input/platform.h"
+#include "ui/shell/platform.h"
 
 namespace lunarys::ui::testing {
 

@@ -14,7 +14,7 @@
 #include "ui/display/frm_display.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
-#include "ui/input/program.h"
+#include "ui/shell/program.h"
 
 namespace lunarys::ui::testing {
 
@@ -26,12 +26,16 @@ struct RunningProgram {
     Program program{fakes.services};
     ResultWindows results{program};
 
-    bool Start() { return program.StartProgram(chart, results); }
+    bool Start()
+    {
+        return program.StartProgram(FrmMain::Factory(chart, results));
+    }
     FrmMain& Input() const
     {
-        if (!program.InputWindow())
+        auto* input = qobject_cast<FrmMain*>(program.InputWindow());
+        if (!input)
             throw std::runtime_error("the input window has not been created");
-        return *program.InputWindow();
+        return *input;
     }
     FrmDisplay* Result() const { return results.ResultWindow(); }
 };

@@ -12,9 +12,9 @@
 #include <QtTest/QtTest>
 
 #include "support.h"
-#include "ui/input/link_label.h"
-#include "ui/input/production_platform.h"
-#include "ui/input/web_links.h"
+#include "ui/shell/link_label.h"
+#include "ui/shell/production_platform.h"
+#include "ui/shell/web_links.h"
 
 using namespace lunarys;
 using namespace lunarys::ui;

@@ -19,7 +19,7 @@
 #include "support.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
-#include "ui/input/link_label.h"
+#include "ui/shell/link_label.h"
 
 using namespace lunarys;
 using namespace lunarys::ui;

@@ -20,12 +20,12 @@
 #include "engine/zodiac.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
-#include "ui/input/app_icon.h"
-#include "ui/input/link_label.h"
-#include "ui/input/menus.h"
-#include "ui/input/program.h"
-#include "ui/input/program_texts.h"
-#include "ui/input/web_links.h"
+#include "ui/shell/app_icon.h"
+#include "ui/shell/link_label.h"
+#include "ui/shell/menus.h"
+#include "ui/shell/program.h"
+#include "ui/shell/program_texts.h"
+#include "ui/shell/web_links.h"
 
 namespace lunarys::ui {
 

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "ui/input/reading_presenter.h"
+#include "ui/shell/reading_presenter.h"
 
 class QWidget;
 

@@ -19,15 +19,15 @@
 #include <QVBoxLayout>
 
 #include "engine/reading.h"
-#include "ui/input/app_icon.h"
 #include "ui/input/key_filter.h"
-#include "ui/input/link_label.h"
-#include "ui/input/menus.h"
-#include "ui/input/program.h"
-#include "ui/input/program_texts.h"
-#include "ui/input/reading_presenter.h"
-#include "ui/input/web_links.h"
 #include "ui/input/zone_list.h"
+#include "ui/shell/app_icon.h"
+#include "ui/shell/link_label.h"
+#include "ui/shell/menus.h"
+#include "ui/shell/program.h"
+#include "ui/shell/program_texts.h"
+#include "ui/shell/reading_presenter.h"
+#include "ui/shell/web_links.h"
 
 namespace lunarys::ui {
 
@@ -109,6 +109,11 @@ FrmMain::FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& 
     Load();
 }
 
+Program::InputWindowFactory FrmMain::Factory(engine::ChartState& chart, ReadingPresenter& presenter)
+{
+    return [&chart, &presenter](Program& program) { return std::make_unique<FrmMain>(program, chart, presenter); };
+}
+
 void FrmMain::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -128,7 +133,6 @@ void FrmMain::BuildControls()
 {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    Dialogs& dialogs = program_.Services().dialogs;
 
     auto* promotion = LinkLabel::Create(HomePagePromotion(), "lblPromotion", central);
     promotion->setAlignment(Qt::AlignCenter);
@@ -137,36 +141,90 @@ void FrmMain::BuildControls()
     promotion->setFont(promotionFont);
     connect(promotion, &LinkLabel::clicked, this, [this] { program_.Links().OpenHomePage(); });
 
-    // Personal details.
     auto* details = Named(new QGroupBox(QStringLiteral("Input Your Personal Details"), central), "fraDetails");
-    txtName_ = Named(new QLineEdit(details), "txtName");
-    KeyFilter::Install(*txtName_, BoxRule::Name, dialogs);
+    auto* grid = new QGridLayout(details);
+    grid->addWidget(Caption(QStringLiteral("Name"), details), 0, 0);
+    grid->addWidget(BuildNameBox(*details), 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Date of Birth"), details), 1, 0);
+    grid->addLayout(BuildDateLists(*details), 1, 1);
+    grid->addWidget(Caption(QStringLiteral("Time of Birth"), details), 2, 0);
+    grid->addLayout(BuildTimeLists(*details), 2, 1);
+    grid->addWidget(chkDST_, 3, 1);
+    grid->addWidget(BuildZoneFrame(*details), 4, 0, 1, 2);
+    grid->addLayout(BuildCoordinates(*details), 5, 0, 1, 2);
+    grid->addLayout(BuildPlace(*details), 6, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
 
-    cboMonth_ = DropDownList(details, "cboMonth");
-    cboDate_ = DropDownList(details, "cboDate");
-    cboYear_ = DropDownList(details, "cboYear");
-    cboHH_ = DropDownList(details, "cboHH");
-    cboMM_ = DropDownList(details, "cboMM");
-    cboSS_ = DropDownList(details, "cboSS");
-    chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), details), "chkDST");
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(details, 3);
+    columns->addSpacing(8);
+    columns->addLayout(BuildSideColumn(*central), 2);
 
-    auto* zoneFrame = Named(new QGroupBox(QStringLiteral("Zone"), details), "fraZone");
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(promotion);
+    layout->addLayout(columns);
+}
+
+QLineEdit* FrmMain::BuildNameBox(QWidget& details)
+{
+    txtName_ = Named(new QLineEdit(&details), "txtName");
+    KeyFilter::Install(*txtName_, BoxRule::Name, program_.Services().dialogs);
+    return txtName_;
+}
+
+QHBoxLayout* FrmMain::BuildDateLists(QWidget& details)
+{
+    cboMonth_ = DropDownList(&details, "cboMonth");
+    cboDate_ = DropDownList(&details, "cboDate");
+    cboYear_ = DropDownList(&details, "cboYear");
+    auto* date = new QHBoxLayout;
+    date->addWidget(cboMonth_);
+    date->addWidget(cboDate_);
+    date->addWidget(cboYear_);
+    date->addStretch(1);
+    return date;
+}
+
+QHBoxLayout* FrmMain::BuildTimeLists(QWidget& details)
+{
+    cboHH_ = DropDownList(&details, "cboHH");
+    cboMM_ = DropDownList(&details, "cboMM");
+    cboSS_ = DropDownList(&details, "cboSS");
+    chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), &details), "chkDST");
+    auto* time = new QHBoxLayout;
+    time->addWidget(cboHH_);
+    time->addWidget(Caption(QStringLiteral(":"), &details));
+    time->addWidget(cboMM_);
+    time->addWidget(Caption(QStringLiteral(":"), &details));
+    time->addWidget(cboSS_);
+    time->addWidget(Caption(QStringLiteral("HH:MM:SS"), &details));
+    time->addStretch(1);
+    return time;
+}
+
+QGroupBox* FrmMain::BuildZoneFrame(QWidget& details)
+{
+    auto* zoneFrame = Named(new QGroupBox(QStringLiteral("Zone"), &details), "fraZone");
     cmbTimeZone_ = DropDownList(zoneFrame, "cmbTimeZone");
     cmbTimeZone_->setMaxVisibleItems(20);
     auto* zoneLayout = new QVBoxLayout(zoneFrame);
     zoneLayout->addWidget(cmbTimeZone_);
+    return zoneFrame;
+}
 
-    txtLonD_ = NumberBox(details, "txtLonD", 3);
-    txtLonM_ = NumberBox(details, "txtLonM", 2);
-    txtLatD_ = NumberBox(details, "txtLatD", 2);
-    txtLatM_ = NumberBox(details, "txtLatM", 2);
+QHBoxLayout* FrmMain::BuildCoordinates(QWidget& details)
+{
+    txtLonD_ = NumberBox(&details, "txtLonD", 3);
+    txtLonM_ = NumberBox(&details, "txtLonM", 2);
+    txtLatD_ = NumberBox(&details, "txtLatD", 2);
+    txtLatM_ = NumberBox(&details, "txtLatM", 2);
     for (QLineEdit* box : {txtLonD_, txtLonM_, txtLatD_, txtLatM_})
-        KeyFilter::Install(*box, BoxRule::Digits, dialogs);
+        KeyFilter::Install(*box, BoxRule::Digits, program_.Services().dialogs);
 
-    optEast_ = Named(new QRadioButton(QStringLiteral("East"), details), "optLong_0");
-    optWest_ = Named(new QRadioButton(QStringLiteral("West"), details), "optLong_1");
-    optNorth_ = Named(new QRadioButton(QStringLiteral("North"), details), "optLat_0");
-    optSouth_ = Named(new QRadioButton(QStringLiteral("South"), details), "optLat_1");
+    optEast_ = Named(new QRadioButton(QStringLiteral("East"), &details), "optLong_0");
+    optWest_ = Named(new QRadioButton(QStringLiteral("West"), &details), "optLong_1");
+    optNorth_ = Named(new QRadioButton(QStringLiteral("North"), &details), "optLat_0");
+    optSouth_ = Named(new QRadioButton(QStringLiteral("South"), &details), "optLat_1");
     optLong_ = Named(new QButtonGroup(this), "optLong");
     optLong_->addButton(optEast_, 0);
     optLong_->addButton(optWest_, 1);
@@ -175,77 +233,57 @@ void FrmMain::BuildControls()
     optLat_->addButton(optSouth_, 1);
     optEast_->setChecked(true);
     optNorth_->setChecked(true);
-    auto* longitude = CoordinateFrame("Longitude", txtLonD_, txtLonM_, optEast_, optWest_, details);
+
+    auto* longitude = CoordinateFrame("Longitude", txtLonD_, txtLonM_, optEast_, optWest_, &details);
     longitude->setObjectName(QStringLiteral("fraLongitude"));
-    auto* latitude = CoordinateFrame("Latitude", txtLatD_, txtLatM_, optNorth_, optSouth_, details);
+    auto* latitude = CoordinateFrame("Latitude", txtLatD_, txtLatM_, optNorth_, optSouth_, &details);
     latitude->setObjectName(QStringLiteral("fraLatitude"));
-
-    txtMCity_ = Named(new QLineEdit(details), "txtMCity");
-    txtMState_ = Named(new QLineEdit(details), "txtMState");
-    txtMCountry_ = Named(new QLineEdit(details), "txtMCountry");
-    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), details),
-                        "cmdBrowser");
-    connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::PlaceLookup);
-
-    auto* time = new QHBoxLayout;
-    time->addWidget(cboHH_);
-    time->addWidget(Caption(QStringLiteral(":"), details));
-    time->addWidget(cboMM_);
-    time->addWidget(Caption(QStringLiteral(":"), details));
-    time->addWidget(cboSS_);
-    time->addWidget(Caption(QStringLiteral("HH:MM:SS"), details));
-    time->addStretch(1);
-
-    auto* date = new QHBoxLayout;
-    date->addWidget(cboMonth_);
-    date->addWidget(cboDate_);
-    date->addWidget(cboYear_);
-    date->addStretch(1);
-
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(longitude);
     coordinates->addWidget(latitude);
+    return coordinates;
+}
+
+QGridLayout* FrmMain::BuildPlace(QWidget& details)
+{
+    txtMCity_ = Named(new QLineEdit(&details), "txtMCity");
+    txtMState_ = Named(new QLineEdit(&details), "txtMState");
+    txtMCountry_ = Named(new QLineEdit(&details), "txtMCountry");
+    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), &details),
+                        "cmdBrowser");
+    connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::PlaceLookup);
 
     auto* place = new QGridLayout;
-    place->addWidget(Caption(QStringLiteral("City"), details), 0, 0);
+    place->addWidget(Caption(QStringLiteral("City"), &details), 0, 0);
     place->addWidget(txtMCity_, 0, 1);
-    place->addWidget(Caption(QStringLiteral("State"), details), 1, 0);
+    place->addWidget(Caption(QStringLiteral("State"), &details), 1, 0);
     place->addWidget(txtMState_, 1, 1);
-    place->addWidget(Caption(QStringLiteral("Country"), details), 2, 0);
+    place->addWidget(Caption(QStringLiteral("Country"), &details), 2, 0);
     place->addWidget(txtMCountry_, 2, 1);
     place->addWidget(cmdBrowser_, 3, 1);
+    return place;
+}
 
-    auto* grid = new QGridLayout(details);
-    grid->addWidget(Caption(QStringLiteral("Name"), details), 0, 0);
-    grid->addWidget(txtName_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Date of Birth"), details), 1, 0);
-    grid->addLayout(date, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Time of Birth"), details), 2, 0);
-    grid->addLayout(time, 2, 1);
-    grid->addWidget(chkDST_, 3, 1);
-    grid->addWidget(zoneFrame, 4, 0, 1, 2);
-    grid->addLayout(coordinates, 5, 0, 1, 2);
-    grid->addLayout(place, 6, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
-
-    // About the program, the offers and the reading command.
-    auto* description = Named(new QLabel(Latin1(text::Description), central), "lblDescription");
+// About the program, the reading command and the offers.
+QVBoxLayout* FrmMain::BuildSideColumn(QWidget& central)
+{
+    auto* description = Named(new QLabel(Latin1(text::Description), &central), "lblDescription");
     description->setTextFormat(Qt::PlainText);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    auto* cobrand = LinkLabel::Create(Latin1(text::CoBrandOffer), "lblCobrand", central);
-    connect(cobrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenCoBrandPage(); });
-    auto* fullBrand = LinkLabel::Create(Latin1(text::FullBrandOffer), "lblFullBrand", central);
-    connect(fullBrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenFullBrandPage(); });
-
-    cmdRashi_ = Named(new QPushButton(QStringLiteral("Find My Midpoint Astrology Reading"), central), "cmdRashi");
+    cmdRashi_ = Named(new QPushButton(QStringLiteral("Find My Midpoint Astrology Reading"), &central), "cmdRashi");
     QFont rashiFont = cmdRashi_->font();
     rashiFont.setBold(true);
     cmdRashi_->setFont(rashiFont);
     cmdRashi_->setMinimumHeight(cmdRashi_->sizeHint().height() * 3 / 2);
     cmdRashi_->setAutoDefault(true);
     connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RunReading);
+
+    auto* cobrand = LinkLabel::Create(Latin1(text::CoBrandOffer), "lblCobrand", &central);
+    connect(cobrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenCoBrandPage(); });
+    auto* fullBrand = LinkLabel::Create(Latin1(text::FullBrandOffer), "lblFullBrand", &central);
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { program_.Links().OpenFullBrandPage(); });
 
     auto* side = new QVBoxLayout;
     side->addWidget(description);
@@ -255,15 +293,7 @@ void FrmMain::BuildControls()
     side->addWidget(cobrand);
     side->addSpacing(8);
     side->addWidget(fullBrand);
-
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(details, 3);
-    columns->addSpacing(8);
-    columns->addLayout(side, 2);
-
-    auto* layout = new QVBoxLayout(central);
-    layout->addWidget(promotion);
-    layout->addLayout(columns);
+    return side;
 }
 
 void FrmMain::SetTabOrder()

@@ -5,17 +5,21 @@
 #include "engine/birth_input.h"
 #include "engine/chart_state.h"
 #include "engine/input_check.h"
+#include "ui/shell/program.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace lunarys::ui {
 
-class Program;
 class ReadingPresenter;
 
 // The input window: the birth details, their key filters, the input check
@@ -25,6 +29,9 @@ class FrmMain : public QMainWindow {
 
 public:
     FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& presenter, QWidget* parent = nullptr);
+
+    // What the start-up calls to make the input window.
+    static Program::InputWindowFactory Factory(engine::ChartState& chart, ReadingPresenter& presenter);
 
     // The details as the controls hold them now.
     engine::BirthInput CurrentInput() const;
@@ -41,7 +48,15 @@ protected:
 
 private:
     void BuildMenus();
+    // The controls, one group a function; each returns the group's layout.
     void BuildControls();
+    QLineEdit* BuildNameBox(QWidget& details);
+    QHBoxLayout* BuildDateLists(QWidget& details);
+    QHBoxLayout* BuildTimeLists(QWidget& details);
+    QGroupBox* BuildZoneFrame(QWidget& details);
+    QHBoxLayout* BuildCoordinates(QWidget& details);
+    QGridLayout* BuildPlace(QWidget& details);
+    QVBoxLayout* BuildSideColumn(QWidget& central);
     void SetTabOrder();
     void Load();
     void ShowProblem(const engine::InputProblem& problem);

@@ -14,7 +14,7 @@
 #include <QPointer>
 
 #include "engine/input_check.h"
-#include "ui/input/platform.h"
+#include "ui/shell/platform.h"
 
 namespace lunarys::ui {
 

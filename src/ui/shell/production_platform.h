@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "ui/input/platform.h"
+#include "ui/shell/platform.h"
 
 namespace lunarys::ui {
 

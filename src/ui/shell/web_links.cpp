@@ -1,4 +1,4 @@
-#include "ui/input/web_links.h"
+#include "ui/shell/web_links.h"
 
 namespace lunarys::ui {
 

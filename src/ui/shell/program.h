@@ -1,15 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
-#include "engine/chart_state.h"
-#include "ui/input/platform.h"
-#include "ui/input/reading_presenter.h"
-#include "ui/input/web_links.h"
+#include <QWidget>
+
+#include "ui/shell/platform.h"
+#include "ui/shell/web_links.h"
 
 namespace lunarys::ui {
-
-class FrmMain;
 
 // Where the reminder date lives in the settings store, as an ISO date.
 inline const char* const SettingsSection = "Settings";
@@ -27,9 +26,12 @@ public:
     Platform& Services() const { return platform_; }
     LinkCommands& Links() { return links_; }
 
+    // Makes the input window; main() and the tests say which window that is.
+    using InputWindowFactory = std::function<std::unique_ptr<QWidget>(Program&)>;
+
     // Refuses a second copy, runs the update reminder, then creates and shows
     // the input window. false when the program has ended instead.
-    bool StartProgram(engine::ChartState& chart, ReadingPresenter& presenter);
+    bool StartProgram(const InputWindowFactory& createInputWindow);
 
     // Asks at most once whether to look for an update, when the stored date
     // is more than 14 days away from today.
@@ -43,12 +45,12 @@ public:
     bool IsQuitting() const { return quitting_; }
 
     // The input window, once the start-up has created it.
-    FrmMain* InputWindow() const { return inputWindow_.get(); }
+    QWidget* InputWindow() const { return inputWindow_.get(); }
 
 private:
     Platform& platform_;
     LinkCommands links_;
-    std::unique_ptr<FrmMain> inputWindow_;
+    std::unique_ptr<QWidget> inputWindow_;
     bool quitting_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/input/program.h"
+#include "ui/shell/program.h"
 
 #include <algorithm>
 
@@ -8,9 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "ui/input/frm_about.h"
-#include "ui/input/frm_main.h"
-#include "ui/input/program_texts.h"
+#include "ui/shell/frm_about.h"
+#include "ui/shell/program_texts.h"
 
 namespace lunarys::ui {
 
@@ -26,7 +25,7 @@ Program::Program(Platform& platform) : platform_(platform), links_(platform.web)
 
 Program::~Program() = default;
 
-bool Program::StartProgram(engine::ChartState& chart, ReadingPresenter& presenter)
+bool Program::StartProgram(const InputWindowFactory& createInputWindow)
 {
     if (!platform_.instanceLock.TryAcquire()) {
         platform_.dialogs.ShowMessage(QString::fromLatin1(text::AlreadyRunning), MessageIcon::Information);
@@ -34,7 +33,7 @@ bool Program::StartProgram(engine::ChartState& chart, ReadingPresenter& presente
         return false;
     }
     UpdateReminder();
-    inputWindow_ = std::make_unique<FrmMain>(*this, chart, presenter);
+    inputWindow_ = createInputWindow(*this);
     inputWindow_->adjustSize();
     if (const QScreen* screen = inputWindow_->screen()) {
         const QRect free = screen->availableGeometry();

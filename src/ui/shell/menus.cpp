@@ -1,10 +1,10 @@
-#include "ui/input/menus.h"
+#include "ui/shell/menus.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ui/input/program.h"
+#include "ui/shell/program.h"
 
 namespace lunarys::ui {
 

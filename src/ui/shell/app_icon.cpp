@@ -1,4 +1,4 @@
-#include "ui/input/app_icon.h"
+#include "ui/shell/app_icon.h"
 
 namespace lunarys::ui {
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/version.h"
+
 // Captions and messages the windows of the program share.
 namespace lunarys::ui::text {
 
 inline const char* const ProgramTitle = "Lunarys";
-inline const char* const WindowCaption = "Lunarys v1.15";
+inline const char* const WindowCaption = "Lunarys v" LUNARYS_VERSION_STRING;
 
 inline const char* const Description =
     "Lunarys shows the midpoint between the two planets that shape a personality most, the Sun and the "

@@ -1,4 +1,4 @@
-#include "ui/input/link_label.h"
+#include "ui/shell/link_label.h"
 
 #include <QMouseEvent>
 

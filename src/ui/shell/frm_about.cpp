@@ -1,14 +1,14 @@
-#include "ui/input/frm_about.h"
+#include "ui/shell/frm_about.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/input/app_icon.h"
-#include "ui/input/link_label.h"
-#include "ui/input/program_texts.h"
-#include "ui/input/web_links.h"
+#include "ui/shell/app_icon.h"
+#include "ui/shell/link_label.h"
+#include "ui/shell/program_texts.h"
+#include "ui/shell/web_links.h"
 
 namespace lunarys::ui {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "ui/input/platform.h"
+#include "ui/shell/platform.h"
 
 namespace lunarys::ui {
 

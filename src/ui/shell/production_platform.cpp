@@ -1,4 +1,4 @@
-#include "ui/input/production_platform.h"
+#include "ui/shell/production_platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
-#include "ui/input/program_texts.h"
+#include "ui/shell/program_texts.h"
 
 namespace lunarys::ui {
 
