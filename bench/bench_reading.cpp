@@ -14,8 +14,8 @@ void BM_RunReading(benchmark::State& state)
     const lunarys::engine::BirthInput input = MaryAnn();
     lunarys::engine::ChartState chart;
     for (auto _ : state) {
-        auto problem = lunarys::engine::RunReading(input, chart);
-        benchmark::DoNotOptimize(problem);
+        auto outcome = lunarys::engine::RunReading(input, chart);
+        benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(chart.MidpointHouse);
     }
 }

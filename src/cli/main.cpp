@@ -6,9 +6,11 @@
 #include <QStringList>
 
 #include "cli/cli_options.h"
-#include "cli/reading_output.h"
+#include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
+#include "presentation/reading_json.h"
+#include "presentation/reading_text.h"
 
 namespace {
 
@@ -52,13 +54,15 @@ int main(int argc, char* argv[])
     request.input.Name = engine::NameInCapitals(request.input.Name);
 
     engine::ChartState chart;
-    if (const auto problem = engine::RunReading(request.input, chart))
+    const auto outcome = engine::RunReading(request.input, chart);
+    if (const auto* problem = std::get_if<engine::InputProblem>(&outcome))
         return Fail(problem->Message);
 
-    const engine::ReadingTexts texts = engine::LoadReadingTexts(chart);
+    const auto& reading = std::get<engine::Reading>(outcome);
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
     if (request.json)
-        Write(stdout, cli::ReadingAsJson(request.input.Name, chart, texts));
+        Write(stdout, presentation::ReadingAsJson(reading, texts));
     else
-        Write(stdout, cli::ReadingAsText(request.input.Name, chart, texts).toUtf8() + '\n');
+        Write(stdout, presentation::ReadingAsText(reading, texts).toUtf8() + '\n');
     return 0;
 }

@@ -24,6 +24,10 @@ struct BirthInput {
     QString LatitudeDegrees;
     QString LatitudeMinutes;
     bool LatitudeIsSouth = false;
+    // The place in words; the reading itself goes by the coordinates.
+    QString City;
+    QString State;
+    QString Country;
 };
 
 }  // namespace lunarys::engine

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "engine/zodiac.h"
 
@@ -31,29 +30,17 @@ struct ChartState {
 
     double SunLongitude = 0;        // degrees, tropical, of the date
     double SunLongitudeWhole = 0;   // floor of SunLongitude
-    std::string SunPositionText;    // "11° 49' 12\" Can"
-
     double MoonLongitude = 0;
     std::int16_t MoonLongitudeWhole = 0;
-    std::string MoonPositionText;
-
     double AscendantLongitude = 0;
-    std::string AscendantText;      // "16 Can 22"
 
     DegreeSignTable DegreeSign{};
 
     std::int16_t MidpointDegree = 0;   // 0..359
-    std::string MidpointSignAbbrev;
-    std::string MidpointLabel;         // "19 Vir"
-    std::string MidpointCaption;       // "19º Virgo"
-
-    int MidpointHouse = 0;             // 1..12, 0 when none was found
-    std::string MidpointHouseName;     // "3rd House"
-
-    // Signs as the reading recognises them (NoSign when not recognised).
-    int SunSign = NoSign;
-    int MoonSign = NoSign;
-    int MidpointSign = NoSign;
+    Sign SunSign = Sign::Aries;
+    Sign MoonSign = Sign::Aries;
+    Sign MidpointSign = Sign::Aries;
+    int MidpointHouse = 1;             // 1..12
 
     friend bool operator==(const ChartState&, const ChartState&) = default;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace lunarys::engine {
@@ -26,13 +25,10 @@ inline constexpr std::array<House, 12> Houses{{
     {"12th House", "More About Twelfth House"},
 }};
 
-// Position 1..360 on the circle of a degree label such as "15 Tau": the whole
-// degree it stands for, with 0 read as 360 ("00 Ari" is 360, "00 Tau" 30).
-// Only the first six characters count; anything else has no position.
-std::optional<int> DegreeLabelPosition(std::string_view label);
-
-// The equal house (1..12, counted from the ascendant's whole degree) that
-// holds the midpoint, or 0 when either label has no position.
-int MidpointHouse(std::string_view ascendantText, std::string_view midpointLabel);
+// The equal house (1..12) that holds the midpoint. Houses are 30 degrees
+// each, counted from the ascendant's whole degree, as its label "16 Can 22"
+// shows it, not from its exact longitude: a midpoint at 106 lies in the
+// first house of an ascendant at 106.9.
+int MidpointHouse(int ascendantWholeDegree, int midpointDegree);
 
 }  // namespace lunarys::engine

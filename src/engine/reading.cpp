@@ -1,13 +1,11 @@
 #include "engine/reading.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "astro/ascendant.h"
 #include "astro/birth_moment.h"
 #include "astro/moon.h"
-#include "astro/position_text.h"
 #include "astro/sun.h"
 #include "engine/house.h"
 #include "engine/zones.h"
@@ -56,7 +54,6 @@ void SunStep(ChartState& chart, const astro::BirthMoment& moment)
     const double d = astro::DayCountSinceJ2000(astro::UniversalDateTime(moment));
     chart.SunLongitude = astro::SunLongitude(d);
     chart.SunLongitudeWhole = std::floor(chart.SunLongitude);
-    chart.SunPositionText = astro::PositionText(chart.SunLongitude);
 }
 
 void AscendantStep(ChartState& chart, const astro::BirthMoment& moment)
@@ -64,14 +61,23 @@ void AscendantStep(ChartState& chart, const astro::BirthMoment& moment)
     chart.AscendantLongitude = astro::AscendantLongitude(
         astro::JulianCenturiesSince(moment, astro::J1900Jdn), astro::UniversalHoursOnLocalDate(moment),
         LongitudeWestDeg(chart), LatitudeNorthDeg(chart));
-    chart.AscendantText = astro::AscendantText(chart.AscendantLongitude);
 }
 
 void MoonStep(ChartState& chart, const astro::BirthMoment& moment)
 {
     chart.MoonLongitude = astro::MoonLongitude(astro::JulianCenturiesSince(moment, astro::J2000Jdn));
     chart.MoonLongitudeWhole = static_cast<std::int16_t>(std::floor(chart.MoonLongitude));
-    chart.MoonPositionText = astro::PositionText(chart.MoonLongitude);
+}
+
+ClockUsed ClockOf(const ChartState& chart)
+{
+    ClockUsed clock;
+    clock.ZoneHours = chart.TimeZoneHours;
+    clock.ZoneMinutes = chart.TimeZoneMinutes;
+    clock.DaylightSaving = chart.DaylightSaving;
+    clock.UtcOffsetMinutes = -(60 * chart.TimeZoneHours + chart.TimeZoneMinutes) + (chart.DaylightSaving ? 60 : 0);
+    clock.UniversalTime = astro::UniversalDateTime(MomentOf(chart));
+    return clock;
 }
 
 }  // namespace
@@ -81,21 +87,12 @@ void FormMidpoint(ChartState& chart)
     chart.MidpointDegree = static_cast<std::int16_t>(
         MidpointOf(static_cast<int>(chart.SunLongitudeWhole), chart.MoonLongitudeWhole));
     // The sign that holds the longitude MidpointDegree, so that a midpoint at
-    // 30 reads 0 degrees Taurus.
-    const std::string_view signName = chart.DegreeSign[chart.MidpointDegree + 1];
-    chart.MidpointSign = SignFromFullName(signName);
-    const int inSign = chart.MidpointDegree % 30;
-    chart.MidpointSignAbbrev =
-        chart.MidpointSign == NoSign ? std::string() : std::string(Signs[chart.MidpointSign].Abbreviation);
-    char label[16];
-    std::snprintf(label, sizeof label, "%02d ", inSign);
-    chart.MidpointLabel = label + chart.MidpointSignAbbrev;
-    std::snprintf(label, sizeof label, "%d\u00ba ", inSign);
-    chart.MidpointCaption = label + std::string(signName);
-
-    chart.MidpointHouse = MidpointHouse(chart.AscendantText, chart.MidpointLabel);
-    chart.MidpointHouseName =
-        chart.MidpointHouse == 0 ? std::string() : std::string(Houses[chart.MidpointHouse - 1].Name);
+    // 30 reads 0 degrees Taurus. The degree table, which names the sign of the
+    // whole degrees 30k+1 .. 30k+30, gives the same sign one entry on:
+    // DegreeSign[MidpointDegree + 1].
+    chart.MidpointSign = SignOfLongitude(chart.MidpointDegree);
+    const int ascendantWhole = static_cast<int>(std::floor(chart.AscendantLongitude));
+    chart.MidpointHouse = MidpointHouse(ascendantWhole, chart.MidpointDegree);
 }
 
 int MidpointOf(int sunWhole, int moonWhole)
@@ -113,19 +110,50 @@ void ComputeChart(ChartState& chart)
     AscendantStep(chart, moment);
     MoonStep(chart, moment);
     FillDegreeSigns(chart.DegreeSign);
-    chart.SunSign = SignOfPositionText(chart.SunPositionText);
-    chart.MoonSign = SignOfPositionText(chart.MoonPositionText);
+    chart.SunSign = SignOfLongitude(static_cast<int>(chart.SunLongitudeWhole));
+    chart.MoonSign = SignOfLongitude(chart.MoonLongitudeWhole);
     FormMidpoint(chart);
 }
 
-std::optional<InputProblem> RunReading(const BirthInput& input, ChartState& chart)
+Reading ReadingOf(const ChartState& chart, const BirthInput& input)
+{
+    Reading reading;
+    BirthDetails& birth = reading.Birth;
+    birth.Name = input.Name;
+    birth.Year = chart.BirthYear;
+    birth.Month = chart.BirthMonth;
+    birth.Day = chart.BirthDay;
+    birth.Hour = chart.BirthHour;
+    birth.Minute = chart.BirthMinute;
+    birth.ZoneIndex = input.ZoneIndex;
+    birth.DaylightSaving = chart.DaylightSaving;
+    birth.LongitudeDegrees = chart.LongitudeDegrees;
+    birth.LongitudeMinutes = chart.LongitudeMinutes;
+    birth.LongitudeIsEast = chart.LongitudeIsEast;
+    birth.LatitudeDegrees = chart.LatitudeDegrees;
+    birth.LatitudeMinutes = chart.LatitudeMinutes;
+    birth.LatitudeIsSouth = chart.LatitudeIsSouth;
+    birth.City = input.City;
+    birth.State = input.State;
+    birth.Country = input.Country;
+
+    reading.Clock = ClockOf(chart);
+    reading.Sun = {chart.SunLongitude, static_cast<int>(chart.SunLongitudeWhole), chart.SunSign};
+    reading.Moon = {chart.MoonLongitude, chart.MoonLongitudeWhole, chart.MoonSign};
+    reading.AscendantLongitude = chart.AscendantLongitude;
+    reading.Midpoint = {chart.MidpointDegree, chart.MidpointSign};
+    reading.House = chart.MidpointHouse;
+    return reading;
+}
+
+std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartState& chart)
 {
     if (std::optional<InputProblem> problem = CheckInput(input))
-        return problem;
+        return *std::move(problem);
     Zone_Calculation(chart, input.ZoneIndex);
     CopyInput(input, chart);
     ComputeChart(chart);
-    return std::nullopt;
+    return ReadingOf(chart, input);
 }
 
 }  // namespace lunarys::engine

@@ -1,29 +1,33 @@
 #pragma once
 
-#include <optional>
+#include <variant>
 
 #include "engine/birth_input.h"
 #include "engine/chart_state.h"
 #include "engine/input_check.h"
+#include "engine/reading_model.h"
 
 namespace lunarys::engine {
 
-// One reading: checks the input and, when it passes, copies it into the chart
-// and computes everything the reading shows. Returns the problem that stopped
-// it, leaving the chart untouched; otherwise nullopt with the chart filled.
-std::optional<InputProblem> RunReading(const BirthInput& input, ChartState& chart);
+// One reading: checks the input and, when it passes, copies it into the chart,
+// computes everything and returns the reading. A failed check is returned as
+// the problem that stopped it, and the chart is left untouched.
+std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartState& chart);
 
 // The computation alone, from the birth data already in the chart: Sun,
 // ascendant, Moon, signs, midpoint and its house. Every result is rewritten.
 void ComputeChart(ChartState& chart);
 
 // From the whole-degree Sun and Moon longitudes and the ascendant already in
-// the chart: the midpoint's degree, sign, label, caption and house.
+// the chart: the midpoint's degree, sign and house.
 void FormMidpoint(ChartState& chart);
 
 // The near midpoint of two whole-degree longitudes, on the shorter arc: the
 // half-sum rounded half to even, turned to the opposite point when the two lie
 // more than 180 degrees apart. In 0..359.
 int MidpointOf(int sunWhole, int moonWhole);
+
+// The reading of a computed chart, with the birth as it was entered.
+Reading ReadingOf(const ChartState& chart, const BirthInput& input);
 
 }  // namespace lunarys::engine

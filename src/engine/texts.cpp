@@ -59,20 +59,23 @@ QString MoonGeneralText() { return ReadText(MoonGeneralTextPath()); }
 QString SignText(SignTextKind kind, int sign) { return ReadText(SignTextPath(kind, sign)); }
 QString HouseText(int house) { return ReadText(HouseTextPath(house)); }
 
-ReadingTexts LoadReadingTexts(const ChartState& chart)
+ReadingTexts LoadReadingTexts(const Reading& reading)
 {
+    const int sun = IndexOf(reading.Sun.Sign);
+    const int moon = IndexOf(reading.Moon.Sign);
+    const int midpoint = IndexOf(reading.Midpoint.Sign);
     ReadingTexts texts;
     texts.SunGeneral = SunGeneralText();
-    texts.SunInSign = SignText(SignTextKind::SunInSign, chart.SunSign);
+    texts.SunInSign = SignText(SignTextKind::SunInSign, sun);
     texts.MoonGeneral = MoonGeneralText();
-    texts.MoonInSign = SignText(SignTextKind::MoonInSign, chart.MoonSign);
-    texts.GeneralTraits = SignText(SignTextKind::GeneralTraits, chart.MidpointSign);
-    texts.PositiveTraits = SignText(SignTextKind::PositiveTraits, chart.MidpointSign);
-    texts.NegativeTraits = SignText(SignTextKind::NegativeTraits, chart.MidpointSign);
-    texts.Personality = SignText(SignTextKind::Personality, chart.MidpointSign);
-    if (chart.MidpointHouse >= 1 && chart.MidpointHouse <= static_cast<int>(Houses.size())) {
-        texts.HouseHeading = ToQString(Houses[chart.MidpointHouse - 1].Heading);
-        texts.HouseText = HouseText(chart.MidpointHouse);
+    texts.MoonInSign = SignText(SignTextKind::MoonInSign, moon);
+    texts.GeneralTraits = SignText(SignTextKind::GeneralTraits, midpoint);
+    texts.PositiveTraits = SignText(SignTextKind::PositiveTraits, midpoint);
+    texts.NegativeTraits = SignText(SignTextKind::NegativeTraits, midpoint);
+    texts.Personality = SignText(SignTextKind::Personality, midpoint);
+    if (reading.House >= 1 && reading.House <= static_cast<int>(Houses.size())) {
+        texts.HouseHeading = ToQString(Houses[reading.House - 1].Heading);
+        texts.HouseText = HouseText(reading.House);
     }
     return texts;
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "engine/chart_state.h"
+#include "engine/reading_model.h"
 
 namespace lunarys::engine {
 
@@ -36,7 +36,7 @@ struct ReadingTexts {
     QString HouseText;
 };
 
-// Loads only the texts this chart uses.
-ReadingTexts LoadReadingTexts(const ChartState& chart);
+// Loads only the texts this reading uses.
+ReadingTexts LoadReadingTexts(const Reading& reading);
 
 }  // namespace lunarys::engine

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "astro/position_text.h"
 
 namespace lunarys::engine {
 
-struct Sign {
+struct SignWords {
     std::string_view FullName;
     std::string_view Abbreviation;
     std::string_view Element;
@@ -15,7 +16,7 @@ struct Sign {
 };
 
 // The twelve tropical signs in zodiac order; each element has its temperament.
-inline constexpr std::array<Sign, 12> Signs{{
+inline constexpr std::array<SignWords, 12> Signs{{
     {"Aries", "Ari", "Fire", "Choleric"},
     {"Taurus", "Tau", "Earth", "Sanguine"},
     {"Gemini", "Gem", "Air", "Melancholy"},
@@ -31,6 +32,43 @@ inline constexpr std::array<Sign, 12> Signs{{
 }};
 
 inline constexpr int NoSign = -1;
+
+// The same vocabulary as values. A sign's number is its row in Signs.
+enum class Sign : std::uint8_t { Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
+enum class Element : std::uint8_t { Fire, Earth, Air, Water };
+enum class Temperament : std::uint8_t { Choleric, Sanguine, Melancholy, Phlegmatic };
+
+inline constexpr std::array<std::string_view, 4> ElementNames{"Fire", "Earth", "Air", "Water"};
+inline constexpr std::array<std::string_view, 4> TemperamentNames{"Choleric", "Sanguine", "Melancholy", "Phlegmatic"};
+
+constexpr int IndexOf(Sign sign) { return static_cast<int>(sign); }
+
+// The sign that holds a whole degree of longitude 0..359 (30 is 0 degrees
+// Taurus).
+constexpr Sign SignOfLongitude(int wholeDegree) { return static_cast<Sign>(((wholeDegree % 360 + 360) % 360) / 30); }
+
+// Elements run Fire, Earth, Air, Water around the zodiac; each element has
+// its temperament.
+constexpr Element ElementOf(Sign sign) { return static_cast<Element>(IndexOf(sign) % 4); }
+constexpr Temperament TemperamentOf(Sign sign) { return static_cast<Temperament>(ElementOf(sign)); }
+
+constexpr std::string_view NameOf(Sign sign) { return Signs[static_cast<std::size_t>(sign)].FullName; }
+constexpr std::string_view NameOf(Element element) { return ElementNames[static_cast<std::size_t>(element)]; }
+constexpr std::string_view NameOf(Temperament temperament)
+{
+    return TemperamentNames[static_cast<std::size_t>(temperament)];
+}
+
+constexpr bool ElementsAndTemperamentsAgree()
+{
+    for (std::size_t k = 0; k < Signs.size(); ++k) {
+        const auto sign = static_cast<Sign>(k);
+        if (NameOf(ElementOf(sign)) != Signs[k].Element || NameOf(TemperamentOf(sign)) != Signs[k].Temperament)
+            return false;
+    }
+    return true;
+}
+static_assert(ElementsAndTemperamentsAgree(), "sign table and element cycle differ");
 
 constexpr bool AbbreviationsAgree()
 {
@@ -57,12 +95,6 @@ constexpr int SignFromFullName(std::string_view fullName)
         if (Signs[k].FullName == fullName)
             return static_cast<int>(k);
     return NoSign;
-}
-
-// The sign of a position text, read from its last three characters.
-constexpr int SignOfPositionText(std::string_view text)
-{
-    return text.size() < 3 ? NoSign : SignFromAbbreviation(text.substr(text.size() - 3));
 }
 
 // Sign name of every whole degree 0..360: degrees 30k+1 .. 30k+30 belong to

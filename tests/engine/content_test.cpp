@@ -296,14 +296,14 @@ TEST(Content, AMissingTextReadsAsEmpty)
     EXPECT_TRUE(HouseText(13).isEmpty());
 }
 
-TEST(ReadingTexts, LoadsTheTextsOfTheChartsKeys)
+TEST(ReadingTexts, LoadsTheTextsOfTheReadingsKeys)
 {
-    ChartState chart;
-    chart.SunSign = 3;
-    chart.MoonSign = 7;
-    chart.MidpointSign = 5;
-    chart.MidpointHouse = 10;
-    const ReadingTexts texts = LoadReadingTexts(chart);
+    Reading reading;
+    reading.Sun.Sign = Sign::Cancer;
+    reading.Moon.Sign = Sign::Scorpio;
+    reading.Midpoint.Sign = Sign::Virgo;
+    reading.House = 10;
+    const ReadingTexts texts = LoadReadingTexts(reading);
     EXPECT_EQ(texts.SunInSign, SignText(SignTextKind::SunInSign, 3));
     EXPECT_TRUE(texts.SunInSign.startsWith(QStringLiteral("You are genuinely sympathetic")));
     EXPECT_TRUE(texts.MoonInSign.startsWith(QStringLiteral("You are intensely passionate")));
@@ -316,11 +316,10 @@ TEST(ReadingTexts, LoadsTheTextsOfTheChartsKeys)
     EXPECT_FALSE(texts.SunGeneral.isEmpty());
     EXPECT_FALSE(texts.MoonGeneral.isEmpty());
 
-    ChartState unknown;   // no signs recognised, no house
-    const ReadingTexts none = LoadReadingTexts(unknown);
-    EXPECT_TRUE(none.SunInSign.isEmpty() && none.MoonInSign.isEmpty() && none.GeneralTraits.isEmpty()
-                && none.Personality.isEmpty() && none.HouseHeading.isEmpty() && none.HouseText.isEmpty());
-    EXPECT_EQ(none.SunGeneral, texts.SunGeneral);
+    reading.House = 0;   // no house
+    const ReadingTexts houseless = LoadReadingTexts(reading);
+    EXPECT_TRUE(houseless.HouseHeading.isEmpty() && houseless.HouseText.isEmpty());
+    EXPECT_EQ(houseless.SunGeneral, texts.SunGeneral);
 }
 
 }  // namespace

@@ -33,9 +33,6 @@ TEST(SignLookups, ExactAndCaseSensitive)
         EXPECT_EQ(SignFromAbbreviation(nothing), NoSign) << nothing;
         EXPECT_EQ(SignFromFullName(nothing), NoSign) << nothing;
     }
-    EXPECT_EQ(SignOfPositionText("11\u00b0 49' 12\" Can"), 3);
-    EXPECT_EQ(SignOfPositionText("0\u00b0 0' 0\" "), NoSign);
-    EXPECT_EQ(SignOfPositionText("Sc"), NoSign);
 }
 
 TEST(Signs, ElementsCycleAndTemperamentsFollowTheElement)

@@ -18,6 +18,7 @@
 
 #include "engine/input_check.h"
 #include "engine/zones.h"
+#include "presentation/reading_labels.h"
 #include "support.h"
 
 using namespace lunarys;
@@ -29,14 +30,14 @@ namespace {
 // Records the readings the window hands over instead of showing them.
 class RecordingPresenter final : public ReadingPresenter {
 public:
-    void ShowReading(const engine::ChartState& chart, QWidget& inputWindow) override
+    void ShowReading(const engine::Reading& reading, QWidget& inputWindow) override
     {
         ++shown;
-        lastChart = chart;
+        lastReading = reading;
         lastInputWindow = &inputWindow;
     }
     int shown = 0;
-    engine::ChartState lastChart;
+    engine::Reading lastReading;
     QWidget* lastInputWindow = nullptr;
 };
 
@@ -464,7 +465,7 @@ void InputWindowTest::inputCheck()
     QCOMPARE(w.window.focusWidget(), expectedFocus);
     QCOMPARE(w.presenter.shown, 0);
     QCOMPARE(w.chart.BirthYear, before.BirthYear);
-    QCOMPARE(w.chart.SunPositionText, before.SunPositionText);
+    QCOMPARE(w.chart.SunLongitude, before.SunLongitude);
 }
 
 void InputWindowTest::passingCheckHandsOverTheReading()
@@ -482,7 +483,7 @@ void InputWindowTest::passingCheckHandsOverTheReading()
     QCOMPARE(w.presenter.lastInputWindow, &w.window);
     // The chart handed over is the one the window was given.
     QCOMPARE(w.chart.BirthYear, 1990);
-    QCOMPARE(w.presenter.lastChart.MidpointCaption, std::string("19º Virgo"));
+    QCOMPARE(presentation::MidpointCaption(w.presenter.lastReading.Midpoint), QStringLiteral("19º Virgo"));
 }
 
 void InputWindowTest::detailsReadFromControls_data()
@@ -526,13 +527,13 @@ void InputWindowTest::secondsChangeNothing()
     w.FillValid();
     QPushButton& button = w.Get<QPushButton>("cmdRashi");
     QTest::mouseClick(&button, Qt::LeftButton);
-    const engine::ChartState first = w.presenter.lastChart;
+    const engine::Reading first = w.presenter.lastReading;
     w.Get<QComboBox>("cboSS").setCurrentIndex(59);
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(w.presenter.shown, 2);
-    QCOMPARE(w.presenter.lastChart.SunLongitude, first.SunLongitude);
-    QCOMPARE(w.presenter.lastChart.MoonLongitude, first.MoonLongitude);
-    QCOMPARE(w.presenter.lastChart.AscendantText, first.AscendantText);
+    QCOMPARE(w.presenter.lastReading.Sun.Longitude, first.Sun.Longitude);
+    QCOMPARE(w.presenter.lastReading.Moon.Longitude, first.Moon.Longitude);
+    QCOMPARE(w.presenter.lastReading.AscendantLongitude, first.AscendantLongitude);
 }
 
 void InputWindowTest::placeLookup_data()

@@ -15,6 +15,7 @@
 #include "engine/reading.h"
 #include "engine/texts.h"
 #include "engine/zodiac.h"
+#include "presentation/reading_labels.h"
 #include "support.h"
 
 using namespace lunarys;
@@ -28,8 +29,8 @@ const Birth kSecond{QStringLiteral("Jo"), 0, 0, QStringLiteral("2000"), QStringL
                     14, QStringLiteral("58"), QStringLiteral("22"), true, QStringLiteral("34"),
                     QStringLiteral("36"), true};
 
-// The chart the computation gives for the birth, on its own.
-engine::ChartState ChartOf(const Birth& birth)
+// The reading the computation gives for the birth, on its own.
+engine::Reading ReadingOf(const Birth& birth)
 {
     engine::BirthInput in;
     in.Name = birth.typedName.toUpper();
@@ -46,10 +47,10 @@ engine::ChartState ChartOf(const Birth& birth)
     in.LatitudeMinutes = birth.latMin;
     in.LatitudeIsSouth = birth.south;
     engine::ChartState chart;
-    const auto problem = engine::RunReading(in, chart);
-    if (problem)
+    const auto outcome = engine::RunReading(in, chart);
+    if (const auto* problem = std::get_if<engine::InputProblem>(&outcome))
         throw std::runtime_error(problem->Message.toStdString());
-    return chart;
+    return std::get<engine::Reading>(outcome);
 }
 
 QString Name(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -127,7 +128,7 @@ void ReadingFlowTest::exampleReading()
     QCOMPARE(house.count(QStringLiteral("More About")), 1);
 
     // The boxes hold the texts the reading's keys select.
-    const engine::ReadingTexts texts = engine::LoadReadingTexts(p.chart);
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(ReadingOf(kExample));
     const struct {
         const char* box;
         QString text;
@@ -211,17 +212,18 @@ void ReadingFlowTest::secondReadingStartsClean()
     QCOMPARE(Control<QTabWidget>(*second, "SSTab1").currentIndex(), 0);
     QVERIFY((second->frameGeometry().center() - ScreenCentre(*second)).manhattanLength() <= 2);
 
-    const engine::ChartState expected = ChartOf(kSecond);
+    const engine::Reading expected = ReadingOf(kSecond);
     const engine::ReadingTexts texts = engine::LoadReadingTexts(expected);
-    QVERIFY(expected.SunSign != 3 && expected.MoonSign != engine::NoSign && expected.MidpointHouse != 0);
+    QVERIFY(expected.Sun.Sign != engine::Sign::Cancer);
     auto value = [second](const char* name) { return Control<QLabel>(*second, name).text(); };
-    QCOMPARE(value("lblSunInSign"), Name(engine::Signs.at(expected.SunSign).FullName));
-    QCOMPARE(value("lblMoonInSign"), Name(engine::Signs.at(expected.MoonSign).FullName));
-    QCOMPARE(value("lblMoonElement"), Name(engine::Signs.at(expected.MoonSign).Element));
-    QCOMPARE(value("lblMidpoint"), QString::fromStdString(expected.MidpointCaption));
-    QCOMPARE(value("lblMidpointElement"), Name(engine::Signs.at(expected.MidpointSign).Element));
-    QCOMPARE(value("lblMidpointPersonality"), Name(engine::Signs.at(expected.MidpointSign).Temperament));
-    QCOMPARE(value("lblMidpointliesin"), QString::fromStdString(expected.MidpointHouseName));
+    auto words = [](engine::Sign sign) { return engine::Signs.at(static_cast<std::size_t>(sign)); };
+    QCOMPARE(value("lblSunInSign"), Name(words(expected.Sun.Sign).FullName));
+    QCOMPARE(value("lblMoonInSign"), Name(words(expected.Moon.Sign).FullName));
+    QCOMPARE(value("lblMoonElement"), Name(words(expected.Moon.Sign).Element));
+    QCOMPARE(value("lblMidpoint"), presentation::MidpointCaption(expected.Midpoint));
+    QCOMPARE(value("lblMidpointElement"), Name(words(expected.Midpoint.Sign).Element));
+    QCOMPARE(value("lblMidpointPersonality"), Name(words(expected.Midpoint.Sign).Temperament));
+    QCOMPARE(value("lblMidpointliesin"), presentation::HouseName(expected.House));
     QCOMPARE(Control<QTextEdit>(*second, "RTBHouseDesc").toPlainText(),
              texts.HouseHeading + u'\n' + AsShown(texts.HouseText) + QStringLiteral("\n\n"));
     QCOMPARE(Control<QPlainTextEdit>(*second, "txtSunInSignDesc").toPlainText(), AsShown(texts.SunInSign));

@@ -61,16 +61,17 @@ engine::ReadingTexts MarkedTexts()
     return t;
 }
 
-engine::ChartState Chart(int sun, int moon, int midpoint, int house)
+// A reading with these signs (0 = Aries), the midpoint at 15 degrees of its
+// sign unless a degree is given, and this house (0: none).
+engine::Reading ReadingWith(int sun, int moon, int midpoint, int house, int midpointDegree = -1)
 {
-    engine::ChartState chart;
-    chart.SunSign = sun;
-    chart.MoonSign = moon;
-    chart.MidpointSign = midpoint;
-    chart.MidpointCaption = "15º Taurus";
-    chart.MidpointHouse = house;
-    chart.MidpointHouseName = house ? std::string(engine::Houses.at(house - 1).Name) : std::string();
-    return chart;
+    engine::Reading reading;
+    reading.Sun.Sign = static_cast<engine::Sign>(sun);
+    reading.Moon.Sign = static_cast<engine::Sign>(moon);
+    reading.Midpoint.Degree = midpointDegree >= 0 ? midpointDegree : 30 * midpoint + 15;
+    reading.Midpoint.Sign = static_cast<engine::Sign>(midpoint);
+    reading.House = house;
+    return reading;
 }
 
 QString Name(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -264,22 +265,20 @@ void ResultWindowTest::everyTextFits_data()
 {
     QTest::addColumn<int>("sign");
     QTest::addColumn<int>("house");
-    QTest::addColumn<QString>("caption");
-    // The longest names each value label can get.
-    QTest::newRow("Sagittarius, 12th House") << 8 << 12 << QStringLiteral("29º Sagittarius");
-    QTest::newRow("Gemini, 11th House") << 2 << 11 << QStringLiteral("28º Gemini");
-    QTest::newRow("Cancer, 10th House") << 3 << 10 << QStringLiteral("20º Capricorn");
+    QTest::addColumn<int>("midpointDegree");
+    // The longest names each value label can get: 29º Sagittarius, 28º Gemini, 20º Capricorn.
+    QTest::newRow("Sagittarius, 12th House") << 8 << 12 << 269;
+    QTest::newRow("Gemini, 11th House") << 2 << 11 << 88;
+    QTest::newRow("Cancer, 10th House") << 3 << 10 << 290;
 }
 
 void ResultWindowTest::everyTextFits()
 {
     QFETCH(int, sign);
     QFETCH(int, house);
-    QFETCH(QString, caption);
+    QFETCH(int, midpointDegree);
     ResultWindow w;
-    engine::ChartState chart = Chart(sign, sign, sign, house);
-    chart.MidpointCaption = caption.toStdString();
-    w.window.ShowReading(chart, MarkedTexts());
+    w.window.ShowReading(ReadingWith(sign, sign, midpointDegree / 30, house, midpointDegree), MarkedTexts());
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
 
@@ -332,11 +331,10 @@ void ResultWindowTest::filledFromAReading_data()
     QTest::addColumn<int>("moon");
     QTest::addColumn<int>("midpoint");
     QTest::addColumn<int>("house");
-    QTest::newRow("Cancer, Scorpio, Virgo, 3rd") << 3 << 7 << 5 << 3;
-    QTest::newRow("Aries, Pisces, Aquarius, 12th") << 0 << 11 << 10 << 12;
-    QTest::newRow("no midpoint sign, no house") << 1 << 2 << engine::NoSign << 0;
-    QTest::newRow("no Sun sign") << engine::NoSign << 2 << 4 << 1;
-    QTest::newRow("no Moon sign") << 9 << engine::NoSign << 4 << 6;
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Cancer, Scorpio, Virgo, 3rd") << 3 << 7 << 5 << 3 << QStringLiteral("15º Virgo");
+    QTest::newRow("Aries, Pisces, Aquarius, 12th") << 0 << 11 << 10 << 12 << QStringLiteral("15º Aquarius");
+    QTest::newRow("Taurus, Gemini, Leo, no house") << 1 << 2 << 4 << 0 << QStringLiteral("15º Leo");
 }
 
 void ResultWindowTest::filledFromAReading()
@@ -345,18 +343,17 @@ void ResultWindowTest::filledFromAReading()
     QFETCH(int, moon);
     QFETCH(int, midpoint);
     QFETCH(int, house);
+    QFETCH(QString, caption);
     ResultWindow w;
     const engine::ReadingTexts texts = MarkedTexts();
-    w.window.ShowReading(Chart(sun, moon, midpoint, house), texts);
+    w.window.ShowReading(ReadingWith(sun, moon, midpoint, house), texts);
 
-    auto signName = [](int sign) { return sign == engine::NoSign ? QString() : Name(engine::Signs.at(sign).FullName); };
-    auto element = [](int sign) { return sign == engine::NoSign ? QString() : Name(engine::Signs.at(sign).Element); };
-    auto temperament = [](int sign) {
-        return sign == engine::NoSign ? QString() : Name(engine::Signs.at(sign).Temperament);
-    };
-    auto ifSign = [](int sign, const QString& text) { return sign == engine::NoSign ? QString() : text; };
+    auto signName = [](int sign) { return Name(engine::Signs.at(sign).FullName); };
+    auto element = [](int sign) { return Name(engine::Signs.at(sign).Element); };
+    auto temperament = [](int sign) { return Name(engine::Signs.at(sign).Temperament); };
+    auto ifSign = [](int, const QString& text) { return text; };
 
-    QCOMPARE(w.Value("lblMidpoint"), QStringLiteral("15º Taurus"));
+    QCOMPARE(w.Value("lblMidpoint"), caption);
     QCOMPARE(w.Value("lblMidpointElement"), element(midpoint));
     QCOMPARE(w.Value("lblMidpointPersonality"), temperament(midpoint));
     QCOMPARE(w.Box("txtGeneralTraits"), ifSign(midpoint, texts.GeneralTraits));
@@ -389,11 +386,11 @@ void ResultWindowTest::houseDisplay_data()
 void ResultWindowTest::houseDisplay()
 {
     QFETCH(int, house);
-    const engine::ChartState chart = Chart(0, 0, 0, house);
-    const engine::ReadingTexts texts = engine::LoadReadingTexts(chart);
+    const engine::Reading reading = ReadingWith(0, 0, 0, house);
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
     QLabel caption;
     QTextEdit box;
-    ShowMidpointHouse(caption, box, chart, texts);
+    ShowMidpointHouse(caption, box, reading, texts);
 
     if (house == 0) {
         QVERIFY(caption.text().isEmpty());
@@ -488,7 +485,7 @@ void ResultWindowTest::exitAndBack()
 void ResultWindowTest::linksKeepTheTab()
 {
     ResultWindow w;
-    w.window.ShowReading(Chart(3, 7, 5, 3), MarkedTexts());
+    w.window.ShowReading(ReadingWith(3, 7, 5, 3), MarkedTexts());
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QTabWidget& tabs = w.Get<QTabWidget>("SSTab1");
@@ -503,7 +500,7 @@ void ResultWindowTest::linksKeepTheTab()
     QCOMPARE(w.fakes.web.opened.size(), 2);
     QCOMPARE(tabs.currentIndex(), 1);
     QCOMPARE(w.Get<QTextEdit>("RTBHouseDesc").toPlainText(), house);
-    QCOMPARE(w.Value("lblMidpoint"), QStringLiteral("15º Taurus"));
+    QCOMPARE(w.Value("lblMidpoint"), QStringLiteral("15º Virgo"));
     QCOMPARE(w.Box("txtSunDesc"), QStringLiteral("sun general"));
 }
 

@@ -16,8 +16,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "engine/qt_text.h"
-#include "engine/zodiac.h"
+#include "presentation/reading_labels.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
 #include "ui/shell/app_icon.h"
@@ -213,17 +212,15 @@ MidpointPage::MidpointPage(QWidget* parent) : QFrame(parent)
     txtNegativeTraits_ = AddBox<QPlainTextEdit>(*this, "txtNegativeTraits", {240, 5280, 9855, 855});
 }
 
-void MidpointPage::Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts)
+void MidpointPage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    SetValue(lblMidpoint_, QString::fromStdString(chart.MidpointCaption));
-    if (chart.MidpointSign == engine::NoSign)
-        return;
-    const engine::Sign& sign = engine::Signs.at(static_cast<std::size_t>(chart.MidpointSign));
+    const engine::Sign sign = reading.Midpoint.Sign;
+    SetValue(lblMidpoint_, presentation::MidpointCaption(reading.Midpoint));
     txtGeneralTraits_->setPlainText(texts.GeneralTraits);
     txtPositiveTraitsc_->setPlainText(texts.PositiveTraits);
     txtNegativeTraits_->setPlainText(texts.NegativeTraits);
-    SetValue(lblMidpointElement_, engine::ToQString(sign.Element));
-    SetValue(lblMidpointPersonality_, engine::ToQString(sign.Temperament));
+    SetValue(lblMidpointElement_, presentation::ElementName(engine::ElementOf(sign)));
+    SetValue(lblMidpointPersonality_, presentation::TemperamentName(engine::TemperamentOf(sign)));
     txtPersonalityDesc_->setPlainText(texts.Personality);
 }
 
@@ -263,23 +260,18 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFram
     RTBHouseDesc_->setAcceptRichText(true);
 }
 
-void SunMoonHousePage::Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts)
+void SunMoonHousePage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    ShowMidpointHouse(*lblMidpointliesin_, *RTBHouseDesc_, chart, texts);
+    ShowMidpointHouse(*lblMidpointliesin_, *RTBHouseDesc_, reading, texts);
 
     txtSunDesc_->setPlainText(texts.SunGeneral);
-    if (chart.SunSign != engine::NoSign) {
-        SetValue(lblSunInSign_, engine::ToQString(engine::Signs.at(static_cast<std::size_t>(chart.SunSign)).FullName));
-        txtSunInSignDesc_->setPlainText(texts.SunInSign);
-    }
+    SetValue(lblSunInSign_, presentation::SignName(reading.Sun.Sign));
+    txtSunInSignDesc_->setPlainText(texts.SunInSign);
 
     txtMoonDesc_->setPlainText(texts.MoonGeneral);
-    if (chart.MoonSign != engine::NoSign) {
-        const engine::Sign& sign = engine::Signs.at(static_cast<std::size_t>(chart.MoonSign));
-        SetValue(lblMoonInSign_, engine::ToQString(sign.FullName));
-        txtMoonInSignDesc_->setPlainText(texts.MoonInSign);
-        SetValue(lblMoonElement_, engine::ToQString(sign.Element));
-    }
+    SetValue(lblMoonInSign_, presentation::SignName(reading.Moon.Sign));
+    txtMoonInSignDesc_->setPlainText(texts.MoonInSign);
+    SetValue(lblMoonElement_, presentation::ElementName(engine::ElementOf(reading.Moon.Sign)));
 }
 
 FrmDisplay::FrmDisplay(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
@@ -363,10 +355,10 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
     strip->raise();
 }
 
-void FrmDisplay::ShowReading(const engine::ChartState& chart, const engine::ReadingTexts& texts)
+void FrmDisplay::ShowReading(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    midpointPage_->Fill(chart, texts);
-    sunMoonHousePage_->Fill(chart, texts);
+    midpointPage_->Fill(reading, texts);
+    sunMoonHousePage_->Fill(reading, texts);
 }
 
 void FrmDisplay::Exit() { close(); }

@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QMainWindow>
 
-#include "engine/chart_state.h"
+#include "engine/reading_model.h"
 #include "engine/texts.h"
 
 class QLabel;
@@ -23,7 +23,7 @@ class MidpointPage : public QFrame {
 
 public:
     explicit MidpointPage(QWidget* parent = nullptr);
-    void Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts);
+    void Fill(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 private:
     QLabel* lblMidpoint_ = nullptr;
@@ -41,7 +41,7 @@ class SunMoonHousePage : public QFrame {
 
 public:
     SunMoonHousePage(LinkCommands& links, QWidget* parent = nullptr);
-    void Fill(const engine::ChartState& chart, const engine::ReadingTexts& texts);
+    void Fill(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 private:
     QPlainTextEdit* txtSunDesc_ = nullptr;
@@ -63,7 +63,7 @@ public:
     explicit FrmDisplay(Program& program, QWidget* parent = nullptr);
 
     // Writes a reading into both tabs; the window is not shown here.
-    void ShowReading(const engine::ChartState& chart, const engine::ReadingTexts& texts);
+    void ShowReading(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
     // Back: the owner closes this window and brings back the input window.
     // Exit: the program ends.

@@ -5,7 +5,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "engine/house.h"
+#include "presentation/reading_labels.h"
 #include "ui/display/display_style.h"
 
 namespace lunarys::ui {
@@ -25,11 +25,10 @@ void Append(QTextCursor& cursor, const QString& text, bool bold, const QColor& c
 
 }  // namespace
 
-void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::ChartState& chart,
+void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::Reading& reading,
                        const engine::ReadingTexts& texts)
 {
-    const bool found = chart.MidpointHouse >= 1 && chart.MidpointHouse <= static_cast<int>(engine::Houses.size());
-    if (found) {
+    if (reading.House >= 1 && reading.House <= 12) {
         QTextCursor cursor(RTBHouseDesc.document());
         cursor.movePosition(QTextCursor::End);
         Append(cursor, texts.HouseHeading + kLineBreak, true, colour::HouseHeading);
@@ -37,7 +36,7 @@ void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const
         // Show the box from its heading.
         RTBHouseDesc.moveCursor(QTextCursor::Start);
     }
-    lblMidpointliesin.setText(QString::fromStdString(chart.MidpointHouseName));
+    lblMidpointliesin.setText(presentation::HouseName(reading.House));
     FitLabel(lblMidpointliesin);
 }
 

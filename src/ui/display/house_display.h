@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/chart_state.h"
+#include "engine/reading_model.h"
 #include "engine/texts.h"
 
 class QLabel;
@@ -11,7 +11,7 @@ namespace lunarys::ui {
 // Shows the house of the midpoint: appends its heading (bold, yellow) and its
 // text (white) to the box, then writes its name beside "Midpoint lies in".
 // Without a house nothing is appended and the caption is empty.
-void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::ChartState& chart,
+void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::Reading& reading,
                        const engine::ReadingTexts& texts);
 
 }  // namespace lunarys::ui

@@ -13,7 +13,7 @@ ResultWindows::ResultWindows(Program& program) : program_(program) {}
 
 ResultWindows::~ResultWindows() = default;
 
-void ResultWindows::ShowReading(const engine::ChartState& chart, QWidget& inputWindow)
+void ResultWindows::ShowReading(const engine::Reading& reading, QWidget& inputWindow)
 {
     if (display_)
         display_.release()->deleteLater();
@@ -21,7 +21,7 @@ void ResultWindows::ShowReading(const engine::ChartState& chart, QWidget& inputW
 
     display_ = std::make_unique<FrmDisplay>(program_);
     QObject::connect(display_.get(), &FrmDisplay::backRequested, display_.get(), [this] { Back(); });
-    display_->ShowReading(chart, engine::LoadReadingTexts(chart));
+    display_->ShowReading(reading, engine::LoadReadingTexts(reading));
 
     inputWindow.hide();
     CentreOnScreen(*display_);

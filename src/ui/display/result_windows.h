@@ -20,7 +20,7 @@ public:
     explicit ResultWindows(Program& program);
     ~ResultWindows() override;
 
-    void ShowReading(const engine::ChartState& chart, QWidget& inputWindow) override;
+    void ShowReading(const engine::Reading& reading, QWidget& inputWindow) override;
 
     // The result window while one is open.
     FrmDisplay* ResultWindow() const { return display_.get(); }

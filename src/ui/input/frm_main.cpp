@@ -338,16 +338,20 @@ engine::BirthInput FrmMain::CurrentInput() const
     input.LatitudeDegrees = txtLatD_->text();
     input.LatitudeMinutes = txtLatM_->text();
     input.LatitudeIsSouth = optSouth_->isChecked();
+    input.City = txtMCity_->text();
+    input.State = txtMState_->text();
+    input.Country = txtMCountry_->text();
     return input;
 }
 
 void FrmMain::RunReading()
 {
-    if (const auto problem = engine::RunReading(CurrentInput(), chart_)) {
+    const auto outcome = engine::RunReading(CurrentInput(), chart_);
+    if (const auto* problem = std::get_if<engine::InputProblem>(&outcome)) {
         ShowProblem(*problem);
         return;
     }
-    presenter_.ShowReading(chart_, *this);
+    presenter_.ShowReading(std::get<engine::Reading>(outcome), *this);
 }
 
 void FrmMain::ShowProblem(const engine::InputProblem& problem)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/chart_state.h"
+#include "engine/reading_model.h"
 
 class QWidget;
 
@@ -11,7 +11,7 @@ namespace lunarys::ui {
 class ReadingPresenter {
 public:
     virtual ~ReadingPresenter() = default;
-    virtual void ShowReading(const engine::ChartState& chart, QWidget& inputWindow) = 0;
+    virtual void ShowReading(const engine::Reading& reading, QWidget& inputWindow) = 0;
 };
 
 }  // namespace lunarys::ui

@@ -1,0 +1,59 @@
+#include "presentation/reading_json.h"
+
+#include <QJsonDocument>
+#include <QJsonValue>
+
+#include "presentation/reading_labels.h"
+
+namespace lunarys::presentation {
+
+QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingTexts& t)
+{
+    const engine::Sign midpoint = r.Midpoint.Sign;
+    return QJsonObject{
+        {QStringLiteral("name"), r.Birth.Name},
+        {QStringLiteral("timeZoneHours"), r.Clock.ZoneHours},
+        {QStringLiteral("timeZoneMinutes"), r.Clock.ZoneMinutes},
+        {QStringLiteral("sun"),
+         QJsonObject{{QStringLiteral("longitude"), r.Sun.Longitude},
+                     {QStringLiteral("whole"), r.Sun.Whole},
+                     {QStringLiteral("text"), PositionText(r.Sun)},
+                     {QStringLiteral("sign"), SignName(r.Sun.Sign)}}},
+        {QStringLiteral("moon"),
+         QJsonObject{{QStringLiteral("longitude"), r.Moon.Longitude},
+                     {QStringLiteral("whole"), r.Moon.Whole},
+                     {QStringLiteral("text"), PositionText(r.Moon)},
+                     {QStringLiteral("sign"), SignName(r.Moon.Sign)},
+                     {QStringLiteral("element"), ElementName(engine::ElementOf(r.Moon.Sign))}}},
+        {QStringLiteral("ascendant"),
+         QJsonObject{{QStringLiteral("longitude"), r.AscendantLongitude},
+                     {QStringLiteral("text"), AscendantText(r)}}},
+        {QStringLiteral("midpoint"),
+         QJsonObject{{QStringLiteral("degree"), r.Midpoint.Degree},
+                     {QStringLiteral("label"), MidpointLabel(r.Midpoint)},
+                     {QStringLiteral("caption"), MidpointCaption(r.Midpoint)},
+                     {QStringLiteral("sign"), SignName(midpoint)},
+                     {QStringLiteral("element"), ElementName(engine::ElementOf(midpoint))},
+                     {QStringLiteral("temperament"), TemperamentName(engine::TemperamentOf(midpoint))}}},
+        {QStringLiteral("house"),
+         QJsonObject{{QStringLiteral("number"), r.House}, {QStringLiteral("name"), HouseName(r.House)}}},
+        {QStringLiteral("texts"),
+         QJsonObject{{QStringLiteral("sunGeneral"), t.SunGeneral},
+                     {QStringLiteral("sunInSign"), t.SunInSign},
+                     {QStringLiteral("moonGeneral"), t.MoonGeneral},
+                     {QStringLiteral("moonInSign"), t.MoonInSign},
+                     {QStringLiteral("generalTraits"), t.GeneralTraits},
+                     {QStringLiteral("positiveTraits"), t.PositiveTraits},
+                     {QStringLiteral("negativeTraits"), t.NegativeTraits},
+                     {QStringLiteral("personality"), t.Personality},
+                     {QStringLiteral("houseHeading"), t.HouseHeading},
+                     {QStringLiteral("houseText"), t.HouseText}}},
+    };
+}
+
+QByteArray ReadingAsJson(const engine::Reading& reading, const engine::ReadingTexts& texts)
+{
+    return QJsonDocument(ReadingAsJsonObject(reading, texts)).toJson(QJsonDocument::Indented);
+}
+
+}  // namespace lunarys::presentation

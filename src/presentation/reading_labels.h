@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/reading_model.h"
+
+namespace lunarys::presentation {
+
+QString SignName(engine::Sign sign);              // "Cancer"
+QString ElementName(engine::Element element);     // "Water"
+QString TemperamentName(engine::Temperament t);   // "Phlegmatic"
+
+// "11° 49' 12\" Can": degrees in the sign, minutes, seconds, abbreviation.
+QString PositionText(const engine::BodyPosition& body);
+
+// "16 Can 22": degrees in the sign, abbreviation, minutes.
+QString AscendantText(const engine::Reading& reading);
+
+// "19 Vir": two-digit degree in the sign and the abbreviation.
+QString MidpointLabel(const engine::MidpointPosition& midpoint);
+
+// "19º Virgo", as the result window shows the midpoint.
+QString MidpointCaption(const engine::MidpointPosition& midpoint);
+
+QString HouseName(int house);      // "3rd House"
+QString HouseHeading(int house);   // "More About Third House"
+
+// "1990-07-04T01:00Z"
+QString UniversalTimeText(const engine::ClockUsed& clock);
+
+}  // namespace lunarys::presentation
