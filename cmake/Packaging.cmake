@@ -3,6 +3,8 @@
 # `cmake --install` places, under the prefix:
 #   bin/lunarys-cli                                     (src/cli)
 #   share/man/man1/lunarys-cli.1.gz                     (data/man)
+#   share/doc/lunarys/copyright                         (data/debian)
+#   share/doc/lunarys/changelog.Debian.gz
 # and, when the desktop program is built (target `lunarys`):
 #   bin/lunarys                                         (src/ui)
 #   share/man/man1/lunarys.1.gz
@@ -51,6 +53,25 @@ foreach(_page IN LISTS _lunarys_man_pages)
 endforeach()
 add_custom_target(lunarys_man_pages ALL DEPENDS ${_lunarys_man_outputs})
 install(FILES ${_lunarys_man_outputs} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# --- Copyright and changelog ------------------------------------------------
+# Where Debian keeps them for every package: the machine-readable copyright
+# file (GPL-3.0-or-later, with the credit for the GeoNames place data) and the
+# package's changelog, compressed without a time stamp. tests/install checks
+# that the changelog's newest entry is this version.
+set(_lunarys_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/lunarys)
+set(_lunarys_debian_dir ${PROJECT_BINARY_DIR}/debian)
+configure_file(${_lunarys_data}/debian/changelog ${_lunarys_debian_dir}/changelog.Debian COPYONLY)
+add_custom_command(
+  OUTPUT ${_lunarys_debian_dir}/changelog.Debian.gz
+  COMMAND ${LUNARYS_GZIP} -9 -n -k -f changelog.Debian
+  DEPENDS ${_lunarys_debian_dir}/changelog.Debian
+  WORKING_DIRECTORY ${_lunarys_debian_dir}
+  COMMENT "Compressing the Debian changelog"
+  VERBATIM)
+add_custom_target(lunarys_changelog ALL DEPENDS ${_lunarys_debian_dir}/changelog.Debian.gz)
+install(FILES ${_lunarys_data}/debian/copyright ${_lunarys_debian_dir}/changelog.Debian.gz
+        DESTINATION ${_lunarys_doc_dir})
 
 # --- Desktop entry, AppStream metadata, icons --------------------------------
 # Only with the desktop program: an entry whose Exec= is missing would be broken.

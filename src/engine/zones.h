@@ -101,4 +101,15 @@ void Zone_Calculation(ChartState& chart, int zoneIndex);
 // The index of a list item given by its exact text, or -1.
 int ZoneIndexOfItem(std::string_view item);
 
+// The offset that a list item and the Daylight Saving Time box give together,
+// local time minus universal time in minutes (the box adds an hour).
+// zoneIndex is one of 0..70.
+int ZoneOffsetMinutes(int zoneIndex, bool daylightSaving);
+
+// The list item that stands for a standard offset (local minus universal
+// time, in minutes): the first in list order with that offset whose name says
+// nothing of daylight, war or summer time. -1 when no item has the offset
+// (Nepal's +5:45).
+int StandardZoneIndex(int offsetMinutes);
+
 }  // namespace lunarys::engine

@@ -88,5 +88,30 @@ TEST(Zones, FindsAnItemByItsExactText)
     EXPECT_EQ(ZoneIndexOfItem(""), -1);
 }
 
+// The item that stands for a standard offset (minutes east of Greenwich) skips
+// the daylight, war and summer rows that come earlier in the list.
+TEST(Zones, StandardItemOfAnOffset)
+{
+    const struct {
+        int offset;
+        std::string_view item;
+    } cases[] = {
+        {0, "Greenwich Mean Time,GMT,0.0"},
+        {60, "Central European Time,CET,+1.0"},
+        {120, "Eastern European Time,EET,+2.0"},
+        {-300, "Eastern Standard Time,EST,-5.0"},
+        {330, "Indian Time, IST, +5.3"},
+        {-210, "Newfoundland Standard Time,NST,-3.5"},
+        {345, ""},  // Nepal
+        {780, ""},  // only "New Zealand Std Summer Time"
+    };
+    for (const auto& c : cases) {
+        const int index = StandardZoneIndex(c.offset);
+        EXPECT_EQ(index < 0 ? std::string_view() : Zones[index].Item, c.item) << c.offset;
+    }
+    EXPECT_EQ(ZoneOffsetMinutes(ZoneIndexOfItem("Eastern Standard Time,EST,-5.0"), true), -240);
+    EXPECT_EQ(ZoneOffsetMinutes(ZoneIndexOfItem("Indian Time, IST, +5.3"), false), 330);
+}
+
 }  // namespace
 }  // namespace lunarys::engine

@@ -149,6 +149,54 @@ sys.exit(1 if h != man else 0)
 PY
 }
 
+# check_debian_docs DOCDIR VERSION: the copyright file is machine-readable
+# (DEP-5), under GPL-3.0-or-later and credits the GeoNames place data; the
+# changelog is compressed as Debian wants it (gzip -9n) and its newest entry
+# is this version.
+check_debian_docs() {
+  local doc=$1 version=$2
+  step "copyright and changelog in $doc"
+  [ -f "$doc/copyright" ] || fail "$doc/copyright is missing"
+  [ -f "$doc/changelog.Debian.gz" ] || fail "$doc/changelog.Debian.gz is missing"
+  python3 - "$doc/copyright" "$doc/changelog.Debian.gz" "$version" <<'PY' || fail "the copyright file or the changelog is not what Debian expects"
+import gzip, re, sys
+copyright, changelog, version = sys.argv[1:]
+bad = []
+# DEP-5: paragraphs of "Field: value" lines, continuation lines indented.
+paragraphs = [p for p in open(copyright, encoding="utf-8").read().split("\n\n") if p.strip()]
+fields = []
+for p in paragraphs:
+    f, key = {}, None
+    for line in p.splitlines():
+        if line[:1] in (" ", "\t") and key:
+            f[key] += "\n" + line.strip()
+        elif re.match(r"^[A-Za-z-]+:", line):
+            key, value = line.split(":", 1)
+            f[key] = value.strip()
+        else:
+            bad.append(f"copyright: malformed line {line!r}")
+    fields.append(f)
+if not fields or fields[0].get("Format") != "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/":
+    bad.append("copyright: the first paragraph has no DEP-5 Format field")
+files = [f for f in fields if "Files" in f]
+if not any(f["Files"] == "*" and f.get("License", "").split("\n")[0] == "GPL-3.0-or-later" for f in files):
+    bad.append("copyright: no 'Files: *' paragraph under GPL-3.0-or-later")
+if not any(f.get("License", "").startswith("GPL-3.0-or-later\n") and "/usr/share/common-licenses/GPL-3" in f["License"] for f in fields):
+    bad.append("copyright: the GPL-3.0-or-later text does not point to /usr/share/common-licenses/GPL-3")
+if "Place data: GeoNames (geonames.org), CC BY 4.0" not in open(copyright, encoding="utf-8").read():
+    bad.append("copyright: no credit for the GeoNames place data")
+raw = open(changelog, "rb").read()
+# gzip header: flags byte 3 without a stored name (0x08), time stamp bytes 4-7 zero, XFL byte 8 = 2 (-9).
+if raw[:2] != b"\x1f\x8b" or raw[3] & 0x08 or raw[4:8] != b"\0\0\0\0" or raw[8] != 2:
+    bad.append("changelog.Debian.gz is not compressed with gzip -9n")
+first = gzip.decompress(raw).decode("utf-8").splitlines()[0]
+if not first.startswith(f"lunarys ({version}-1) "):
+    bad.append(f"changelog: newest entry is {first!r}, expected lunarys ({version}-1)")
+for b in bad: print("  " + b, file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+}
+
 # png_size FILE: prints WIDTHxHEIGHT from the PNG header, or fails.
 png_size() {
   python3 - "$1" <<'PY'

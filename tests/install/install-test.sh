@@ -40,7 +40,8 @@ rm -f "$root.log"
 
 # The installed tree holds exactly these files, no more (no test programs,
 # static libraries or headers) and no fewer.
-expected=(usr/bin/lunarys-cli usr/share/man/man1/lunarys-cli.1.gz)
+expected=(usr/bin/lunarys-cli usr/share/man/man1/lunarys-cli.1.gz
+          usr/share/doc/lunarys/copyright usr/share/doc/lunarys/changelog.Debian.gz)
 if [ "$gui" = 1 ]; then
   expected+=(usr/bin/lunarys usr/share/man/man1/lunarys.1.gz
              "usr/share/applications/$APP_ID.desktop" "usr/share/metainfo/$APP_ID.metainfo.xml"
@@ -52,6 +53,7 @@ check_file_set "$root" "${expected[@]}"
 check_no_build_runpath "$root/usr/bin/lunarys-cli" "$build"
 check_cli "$version" "$root/usr/bin/lunarys-cli"
 check_man_page "$root/usr/share/man/man1/lunarys-cli.1.gz" "$version" "$root/usr/bin/lunarys-cli"
+check_debian_docs "$root/usr/share/doc/lunarys" "$version"
 
 if [ "$gui" = 1 ]; then
   check_no_build_runpath "$root/usr/bin/lunarys" "$build"

@@ -16,9 +16,9 @@
 #   --keep       keep the work folder for a look afterwards
 #
 # Needs root (chroot), the network to the Debian mirror that apt uses here,
-# and: cpack, dpkg-dev (dpkg-shlibdeps), debootstrap, util-linux (unshare),
-# python3, desktop-file-utils, appstream, groff-base, binutils, and for the
-# desktop program xvfb and x11-utils (xwininfo).
+# and: cpack, dpkg-dev (dpkg-shlibdeps), lintian, debootstrap, util-linux
+# (unshare), python3, desktop-file-utils, appstream, groff-base, binutils, and
+# for the desktop program xvfb and x11-utils (xwininfo).
 # Environment: LUNARYS_DEBIAN_MIRROR overrides the mirror taken from apt.
 set -euo pipefail
 
@@ -46,7 +46,8 @@ if [ "${1:-}" = --inside ]; then
   [ "$(in_root dpkg-query -W -f '${Status} ${Version}' lunarys)" = "install ok installed $version-1" ] \
     || fail "dpkg does not report lunarys $version-1 as installed"
   in_root dpkg-query -L lunarys > "$root/tmp/files"
-  expected=(/usr/bin/lunarys-cli /usr/share/man/man1/lunarys-cli.1.gz)
+  expected=(/usr/bin/lunarys-cli /usr/share/man/man1/lunarys-cli.1.gz
+            /usr/share/doc/lunarys/copyright /usr/share/doc/lunarys/changelog.Debian.gz)
   if [ "$gui" = 1 ]; then
     expected+=(/usr/bin/lunarys /usr/share/man/man1/lunarys.1.gz
                "/usr/share/applications/$APP_ID.desktop" "/usr/share/metainfo/$APP_ID.metainfo.xml"
@@ -59,6 +60,7 @@ if [ "${1:-}" = --inside ]; then
 
   check_cli "$version" chroot "$root" /usr/bin/lunarys-cli
   check_man_page "$root/usr/share/man/man1/lunarys-cli.1.gz" "$version" chroot "$root" /usr/bin/lunarys-cli
+  check_debian_docs "$root/usr/share/doc/lunarys" "$version"
   if [ "$gui" = 1 ]; then
     check_man_page "$root/usr/share/man/man1/lunarys.1.gz" "$version"
     check_desktop_integration "$root" "$root/usr/bin" "$version"
@@ -100,7 +102,7 @@ if [ -z "$gui" ]; then
   case $(cache_value LUNARYS_BUILD_GUI) in ON|on|1|TRUE|true|YES|yes) gui=1 ;; *) gui=0 ;; esac
 fi
 
-require_tools cpack dpkg dpkg-deb dpkg-shlibdeps python3 desktop-file-validate appstreamcli groff gzip readelf
+require_tools cpack dpkg dpkg-deb dpkg-shlibdeps lintian python3 desktop-file-validate appstreamcli groff gzip readelf
 [ "$gui" = 0 ] || require_tools Xvfb xwininfo
 if [ "$extract" = 0 ]; then
   require_tools debootstrap unshare chroot
@@ -139,6 +141,12 @@ depends=$(field Depends)
 echo "   Depends: $depends"
 required=(libc6 libstdc++6 libqt6core6)
 [ "$gui" = 1 ] && required+=(libqt6gui6 libqt6widgets6)
+# Programs that look places up link libgeonames, whose package dpkg-shlibdeps
+# must then have found.
+dpkg-deb -x "$deb" "$work/contents"
+if readelf -d "$work/contents/usr/bin/"* | grep -q 'NEEDED.*\[libgeonames\.so'; then
+  required+=(libgeonames0)
+fi
 depends_names=$(tr ',|' '\n\n' <<< "$depends" | sed 's/^ *//; s/[ :(].*//')
 for p in "${required[@]}"; do
   grep -qxF "$p" <<< "$depends_names" || fail "Depends lacks $p: $depends"
@@ -147,11 +155,17 @@ done
 # hand-written list would hardly be).
 grep -qE "libqt6core6 \(>= [0-9.]+\)" <<< "$depends" || fail "libqt6core6 has no version in Depends: computed by dpkg-shlibdeps?"
 
+step "lintian $(basename "$deb"): no errors"
+lint=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges') || true
+[ -z "$lint" ] || echo "$lint" | sed 's/^/   /'
+if grep -q '^E: ' <<< "$lint"; then fail "lintian finds errors in the package"; fi
+
 if [ "$extract" = 1 ]; then
   step "dpkg -x into $work/root (programs run against this machine's libraries)"
   dpkg -x "$deb" "$work/root"
   check_cli "$version" "$work/root/usr/bin/lunarys-cli"
   check_man_page "$work/root/usr/share/man/man1/lunarys-cli.1.gz" "$version" "$work/root/usr/bin/lunarys-cli"
+  check_debian_docs "$work/root/usr/share/doc/lunarys" "$version"
   if [ "$gui" = 1 ]; then
     check_man_page "$work/root/usr/share/man/man1/lunarys.1.gz" "$version"
     check_desktop_integration "$work/root" "$work/root/usr/bin" "$version"

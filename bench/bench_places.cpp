@@ -1,0 +1,70 @@
+// The atlas and the clock history: the first place query (which loads the
+// atlas), a query after the first (target: 5 ms at most, the GUI thread runs
+// one per keystroke) and the offset look-up of a birth (target: 20 µs).
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include "places/atlas.h"
+#include "places/clock_history.h"
+
+namespace {
+
+using lunarys::places::Atlas;
+
+void BM_FirstQuery(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const std::shared_ptr<const Atlas> atlas = Atlas::Load();
+        auto found = atlas->Find(u"Mumbai", 10);
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_FirstQuery)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Queries as they are typed, from a broad one letter to a narrowed name.
+const char* const Queries[] = {"S", "Sp", "Springfield", "Springfield, Mass", "Sao Paulo", "Paris, Texas"};
+
+void BM_QueryAfterFirst(benchmark::State& state)
+{
+    static const std::shared_ptr<const Atlas> atlas = Atlas::Load();
+    const QString query = QString::fromUtf8(Queries[state.range(0)]);
+    state.SetLabel(Queries[state.range(0)]);
+    for (auto _ : state) {
+        auto found = atlas->Find(query, 10);
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_QueryAfterFirst)->DenseRange(0, std::size(Queries) - 1)->Unit(benchmark::kMicrosecond);
+
+struct Birth {
+    const char* label;
+    QByteArray zone;
+    QDate date;
+    QTime time;
+};
+
+const Birth Births[] = {
+    {"Kolkata 1990", "Asia/Kolkata", {1990, 7, 4}, {6, 30}},
+    {"London 2021, skipped", "Europe/London", {2021, 3, 28}, {1, 30}},
+    {"Dublin 2020 summer", "Europe/Dublin", {2020, 7, 15}, {12, 0}},
+    {"London 2045, by rule", "Europe/London", {2045, 7, 1}, {12, 0}},
+    {"Kiev 1990, old name", "Europe/Kiev", {1990, 1, 10}, {12, 0}},
+};
+
+void BM_ClockAt(benchmark::State& state)
+{
+    const Birth& birth = Births[state.range(0)];
+    state.SetLabel(birth.label);
+    for (auto _ : state) {
+        auto clock = lunarys::places::ClockAt(birth.zone, birth.date, birth.time);
+        benchmark::DoNotOptimize(clock);
+    }
+}
+BENCHMARK(BM_ClockAt)->DenseRange(0, std::size(Births) - 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,85 @@
+#include "places/clock_note.h"
+
+#include <array>
+#include <cstdlib>
+
+#include <QDate>
+#include <QTime>
+
+#include "places/clock_history.h"
+
+namespace lunarys::places {
+
+namespace {
+
+constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                                  "July",    "August",   "September", "October", "November", "December"};
+
+// "4 July 1990", in English whatever the user's locale.
+QString DateText(QDate date)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.day())
+        .arg(QLatin1String(MonthNames[static_cast<std::size_t>(date.month() - 1)]))
+        .arg(date.year());
+}
+
+QString TimeText(QTime time) { return time.toString(QStringLiteral("HH:mm")); }
+
+// "2:00": hours and two-digit minutes of an amount of minutes, unsigned.
+QString HoursMinutes(int minutes)
+{
+    const int magnitude = std::abs(minutes);
+    return QStringLiteral("%1:%2").arg(magnitude / 60).arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString DaylightText(const BirthClock& clock)
+{
+    if (!clock.daylightSaving)
+        return QStringLiteral("no daylight saving");
+    if (clock.daylightMinutes == 60)
+        return QStringLiteral("daylight saving");
+    return QStringLiteral("daylight saving of %1").arg(HoursMinutes(clock.daylightMinutes));
+}
+
+QString ChangeText(LocalTimeKind kind)
+{
+    switch (kind) {
+    case LocalTimeKind::Skipped:
+        return QStringLiteral(" (this clock time did not exist: clocks were put forward; taken as before the change)");
+    case LocalTimeKind::Repeated:
+        return QStringLiteral(" (this clock time happened twice: clocks were put back; taken as the first, before the change)");
+    case LocalTimeKind::Normal:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString OffsetText(int offsetMinutes)
+{
+    return QStringLiteral("UT%1%2").arg(QChar(offsetMinutes < 0 ? u'-' : u'+')).arg(HoursMinutes(offsetMinutes));
+}
+
+QString ClockNote(const BirthClock& clock)
+{
+    const QDate utDate = clock.universalTime.date();
+    QString universal = TimeText(clock.universalTime.time()) + QStringLiteral(" UT");
+    if (utDate != clock.localDate)
+        universal += QStringLiteral(" on ") + DateText(utDate);
+    return QStringLiteral("%1 on %2 %3: %4, %5 \u2192 %6%7")
+        .arg(QString::fromUtf8(clock.timeZone), DateText(clock.localDate), TimeText(clock.localTime),
+             OffsetText(clock.offsetMinutes), DaylightText(clock), universal, ChangeText(clock.kind));
+}
+
+QString ClockMismatchNote(const BirthClock& clock, QStringView placeName, int listOffsetMinutes)
+{
+    if (listOffsetMinutes == clock.offsetMinutes)
+        return {};
+    return QStringLiteral("The time-zone database gives %1 (%2) for %3 on that date; the list and box say %4.")
+        .arg(OffsetText(clock.offsetMinutes), clock.daylightSaving ? QStringLiteral("daylight saving") : QStringLiteral("no daylight saving"),
+             placeName.toString(), OffsetText(listOffsetMinutes));
+}
+
+}  // namespace lunarys::places

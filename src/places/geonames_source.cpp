@@ -1,0 +1,62 @@
+// GLib's D-Bus headers, which geonames.h pulls in, use the word "signals" that
+// Qt defines as a keyword: the C header comes before any Qt header here.
+#include <geonames.h>
+
+#include "places/geonames_source.h"
+
+#include <mutex>
+#include <string>
+#include <unordered_map>
+
+namespace lunarys::places {
+
+namespace {
+
+// States, countries and zone names repeat thousands of times: one shared
+// QString each.
+class StringPool {
+public:
+    QString Get(const char* utf8)
+    {
+        key_.assign(utf8 ? utf8 : "");
+        auto found = pool_.find(key_);
+        if (found == pool_.end())
+            found = pool_.emplace(key_, QString::fromUtf8(key_.data(), static_cast<qsizetype>(key_.size()))).first;
+        return found->second;
+    }
+
+private:
+    std::string key_;
+    std::unordered_map<std::string, QString> pool_;
+};
+
+// libgeonames loads its data into a static variable of its own on first use,
+// without a lock of its own.
+std::mutex& GeoNamesLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+}  // namespace
+
+std::vector<Place> ReadGeoNamesPlaces()
+{
+    const std::lock_guard<std::mutex> hold(GeoNamesLock());
+    const gint count = geonames_get_n_cities();
+    std::vector<Place> places;
+    places.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
+    StringPool pool;
+    for (gint i = 0; i < count; ++i) {
+        g_autoptr(GeonamesCity) city = geonames_get_city(i);
+        if (!city)
+            continue;
+        places.push_back({QString::fromUtf8(geonames_city_get_name(city)), pool.Get(geonames_city_get_state(city)),
+                          pool.Get(geonames_city_get_country(city)), pool.Get(geonames_city_get_timezone(city)),
+                          geonames_city_get_latitude(city), geonames_city_get_longitude(city),
+                          geonames_city_get_population(city)});
+    }
+    return places;
+}
+
+}  // namespace lunarys::places

@@ -1,0 +1,135 @@
+#include "places/atlas.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "places/atlas_loader.h"
+#include "places/place_coordinates.h"
+#include "support/qstring_print.h"
+
+namespace lunarys::places {
+namespace {
+
+class AtlasTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { atlas_ = Atlas::Load(); }
+    static void TearDownTestSuite() { atlas_.reset(); }
+    static std::shared_ptr<const Atlas> atlas_;
+};
+std::shared_ptr<const Atlas> AtlasTest::atlas_;
+
+// The first place a query finds, as "City, State, Country" and its zone.
+struct Query {
+    const char* query;
+    const char* first;
+    const char* timeZone;
+};
+
+TEST_F(AtlasTest, TheBestMatchOfAQuery)
+{
+    ASSERT_GT(atlas_->Size(), 20000u);
+    const Query queries[] = {
+        {"Paris", "Paris, \u00cele-de-France Region, France", "Europe/Paris"},
+        {"Paris, Texas", "Paris, Texas, United States of America", "America/Chicago"},
+        {"paris, united states", "Paris, Texas, United States of America", "America/Chicago"},
+        // The largest of the Springfields (2020 census: Missouri 169,176; Massachusetts 155,929).
+        {"Springfield", "Springfield, Missouri, United States of America", "America/Chicago"},
+        {"Springfield, Illinois", "Springfield, Illinois, United States of America", "America/Chicago"},
+        {"London", "London, England, United Kingdom", "Europe/London"},
+        {"London, Canada", "London, Ontario, Canada", "America/Toronto"},
+        {"Sao Paulo", "S\u00e3o Paulo, S\u00e3o Paulo, Brazil", "America/Sao_Paulo"},
+        {"  S\u00c3O PAULO , brasil", nullptr, nullptr},  // the country is "Brazil"
+        {"Gross-Gerau", "Gro\u00df-Gerau, Hesse, Germany", "Europe/Berlin"},
+        {"mumb", "Mumbai, Maharashtra, India", "Asia/Kolkata"},
+        {"Kathmandu", "Kathmandu, Bagmati Province, Nepal", "Asia/Kathmandu"},
+        {"Xqzvy", nullptr, nullptr},
+    };
+    for (const Query& q : queries) {
+        const PlaceMatches found = atlas_->Find(QString::fromUtf8(q.query), 10);
+        if (!q.first) {
+            EXPECT_EQ(found.total, 0u) << q.query;
+            EXPECT_TRUE(found.places.empty()) << q.query;
+            continue;
+        }
+        ASSERT_FALSE(found.places.empty()) << q.query;
+        EXPECT_EQ(PlaceDisplayName(found.places.front()), QString::fromUtf8(q.first)) << q.query;
+        EXPECT_EQ(found.places.front().timeZone, QString::fromUtf8(q.timeZone)) << q.query;
+    }
+}
+
+TEST_F(AtlasTest, WholeNamesFirstThenTheMostPopulous)
+{
+    const PlaceMatches paris = atlas_->Find(u"Paris", 10);
+    ASSERT_GE(paris.places.size(), 2u);
+    EXPECT_EQ(paris.places[1].state, QStringLiteral("Texas"));  // before any "Paris..." of more people
+
+    const PlaceMatches s = atlas_->Find(u"S", 5);
+    EXPECT_EQ(s.places.size(), 5u);
+    EXPECT_GT(s.total, 1000u);
+    for (std::size_t i = 1; i < s.places.size(); ++i)
+        EXPECT_GE(s.places[i - 1].population, s.places[i].population);
+    EXPECT_EQ(s.places.front().name, QStringLiteral("Shanghai"));
+
+    const PlaceMatches narrowed = atlas_->Find(u"Springfield, Massachusetts", 10);
+    EXPECT_LT(narrowed.total, atlas_->Find(u"Springfield", 10).total);
+    for (const Place& place : narrowed.places)
+        EXPECT_EQ(place.state, QStringLiteral("Massachusetts"));
+}
+
+TEST(PlaceDisplayName, SkipsAnEmptyState)
+{
+    Place place;
+    place.name = QStringLiteral("Mumbai");
+    place.state = QStringLiteral("Maharashtra");
+    place.country = QStringLiteral("India");
+    EXPECT_EQ(PlaceDisplayName(place), QStringLiteral("Mumbai, Maharashtra, India"));
+    place.state.clear();
+    EXPECT_EQ(PlaceDisplayName(place), QStringLiteral("Mumbai, India"));
+}
+
+// Whole degrees and the nearest whole minute of arc, as the boxes hold them.
+TEST(CoordinatesOf, NearestMinuteWithCarry)
+{
+    const struct {
+        double latitude, longitude;
+        PlaceCoordinates boxes;
+    } table[] = {
+        {19.07283, 72.88261, {72, 53, true, 19, 4, false}},    // Mumbai
+        {-23.5475, -46.63611, {46, 38, false, 23, 33, true}},  // São Paulo
+        {12.99175, -0.99175, {1, 0, false, 13, 0, false}},     // 59.505' carry into the degree
+        {12.99150, 179.99150, {179, 59, true, 12, 59, false}},  // 59.49' stays
+    };
+    for (const auto& c : table)
+        EXPECT_EQ(CoordinatesOf(c.latitude, c.longitude), c.boxes) << c.latitude << ' ' << c.longitude;
+}
+
+// The loader builds the atlas on another thread and hands it over in its own.
+TEST(AtlasLoader, DeliversTheAtlasInItsOwnThread)
+{
+    int argc = 1;
+    char name[] = "places_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    AtlasLoader loader;
+    QEventLoop loop;
+    std::shared_ptr<const Atlas> atlas;
+    QThread* deliveredIn = nullptr;
+    QObject::connect(&loader, &AtlasLoader::loaded, &loop, [&](std::shared_ptr<const Atlas> loaded) {
+        atlas = std::move(loaded);
+        deliveredIn = QThread::currentThread();
+        loop.quit();
+    });
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loader.Start();
+    loop.exec();
+    ASSERT_TRUE(atlas);
+    EXPECT_EQ(deliveredIn, app.thread());
+    EXPECT_EQ(atlas->Find(u"Mumbai", 1).places.front().timeZone, QStringLiteral("Asia/Kolkata"));
+}
+
+}  // namespace
+}  // namespace lunarys::places
