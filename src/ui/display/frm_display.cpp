@@ -14,11 +14,14 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "presentation/reading_labels.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
+#include "ui/shell/accessibility.h"
 #include "ui/shell/app_icon.h"
 #include "ui/shell/link_label.h"
 #include "ui/shell/menus.h"
@@ -113,10 +116,13 @@ QLabel* AddLabel(QWidget& parent, const char* objectName, const QString& text, L
     return label;
 }
 
-QLabel* AddValue(QWidget& parent, const char* objectName, double points, const QRect& twips,
+// A value label, read by a screen reader with its caption.
+QLabel* AddValue(QWidget& parent, const char* objectName, QLabel& caption, double points, const QRect& twips,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
-    return AddLabel(parent, objectName, QString(), Look::Value, points, twips, alignment);
+    QLabel* value = AddLabel(parent, objectName, QString(), Look::Value, points, twips, alignment);
+    ReadWithCaption(caption, *value);
+    return value;
 }
 
 LinkLabel* AddLink(QWidget& parent, const char* objectName, const QString& text, double points, const QRect& twips,
@@ -140,6 +146,8 @@ Box* AddBox(QWidget& parent, const char* objectName, const QRect& twips)
 {
     auto* box = Named(new Box(&parent), objectName);
     box->setReadOnly(true);
+    // A caret to read by, line by line, with the arrow and page keys.
+    box->setTextInteractionFlags(box->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setFont(ReadingFont(kBoxPoints, false));
@@ -150,6 +158,28 @@ Box* AddBox(QWidget& parent, const char* objectName, const QRect& twips)
     box->setPalette(palette);
     UseSystemColours(*box->verticalScrollBar());
     PlaceInTwips(*box, twips.x(), twips.y(), twips.width(), twips.height());
+    return box;
+}
+
+// A box named for a screen reader by the caption above it.
+template <typename Box>
+Box* AddBox(QWidget& parent, const char* objectName, QLabel& caption, const QRect& twips)
+{
+    auto* box = AddBox<Box>(parent, objectName, twips);
+    caption.setBuddy(box);
+    return box;
+}
+
+// A box named by a caption and the value the reading writes beside it, such
+// as "Sun In Cancer"; `unfilled` names it before the value is written.
+template <typename Box>
+Box* AddSignBox(QWidget& parent, const char* objectName, const QLabel& caption, const QLabel& value,
+                const char* unfilled, const QRect& twips)
+{
+    auto* box = AddBox<Box>(parent, objectName, twips);
+    FollowName(*box, [&caption, &value, unfilled] {
+        return value.text().isEmpty() ? QString::fromLatin1(unfilled) : caption.text() + u' ' + value.text();
+    });
     return box;
 }
 
@@ -184,32 +214,34 @@ MidpointPage::MidpointPage(QWidget* parent) : QFrame(parent)
     constexpr double pt = kFirstTabPoints;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
-    AddLabel(*this, "lblMidpointCaption", QStringLiteral("Midpoint"), Look::Caption, pt, {1680, 240, 840, 210});
-    lblMidpoint_ = AddValue(*this, "lblMidpoint", pt, {1560, 600, 1080, 210}, centred);
-    AddLabel(*this, "lblMidpointElementCaption", QStringLiteral("Midpoint Element"), Look::Caption, pt,
-             {4320, 240, 1695, 210});
-    lblMidpointElement_ = AddValue(*this, "lblMidpointElement", pt, {4275, 600, 1890, 210}, centred);
-    AddLabel(*this, "lblMidpointPersonalityCaption", QStringLiteral("Midpoint Personality"), Look::Caption, pt,
-             {7440, 240, 2025, 210});
-    lblMidpointPersonality_ = AddValue(*this, "lblMidpointPersonality", pt, {7350, 600, 2220, 210}, centred);
+    QLabel* caption =
+        AddLabel(*this, "lblMidpointCaption", QStringLiteral("Midpoint"), Look::Caption, pt, {1680, 240, 840, 210});
+    lblMidpoint_ = AddValue(*this, "lblMidpoint", *caption, pt, {1560, 600, 1080, 210}, centred);
+    caption = AddLabel(*this, "lblMidpointElementCaption", QStringLiteral("Midpoint Element"), Look::Caption, pt,
+                       {4320, 240, 1695, 210});
+    lblMidpointElement_ = AddValue(*this, "lblMidpointElement", *caption, pt, {4275, 600, 1890, 210}, centred);
+    caption = AddLabel(*this, "lblMidpointPersonalityCaption", QStringLiteral("Midpoint Personality"), Look::Caption,
+                       pt, {7440, 240, 2025, 210});
+    lblMidpointPersonality_ =
+        AddValue(*this, "lblMidpointPersonality", *caption, pt, {7350, 600, 2220, 210}, centred);
 
     AddLabel(*this, "lblSignificance",
              QStringLiteral("This shows the overall expression of character of the person. This displays the "
                             "personality of the person."),
              Look::Note, pt, {240, 1080, 9930, 210});
 
-    AddLabel(*this, "lblPersonalityCaption", QStringLiteral("More About Personality"), Look::Caption, pt,
-             {240, 1440, 2310, 210});
-    txtPersonalityDesc_ = AddBox<QPlainTextEdit>(*this, "txtPersonalityDesc", {240, 1680, 9855, 855});
-    AddLabel(*this, "lblGeneralTraitsCaption", QStringLiteral("General Traits"), Look::Caption, pt,
-             {240, 2640, 1410, 210});
-    txtGeneralTraits_ = AddBox<QPlainTextEdit>(*this, "txtGeneralTraits", {240, 2880, 9855, 855});
-    AddLabel(*this, "lblPositiveTraitsCaption", QStringLiteral("Positive Traits"), Look::Caption, pt,
-             {240, 3840, 1425, 210});
-    txtPositiveTraitsc_ = AddBox<QPlainTextEdit>(*this, "txtPositiveTraitsc", {240, 4080, 9855, 855});
-    AddLabel(*this, "lblNegativeTraitsCaption", QStringLiteral("Negative Traits"), Look::Caption, pt,
-             {240, 5040, 1515, 210});
-    txtNegativeTraits_ = AddBox<QPlainTextEdit>(*this, "txtNegativeTraits", {240, 5280, 9855, 855});
+    caption = AddLabel(*this, "lblPersonalityCaption", QStringLiteral("More About Personality"), Look::Caption, pt,
+                       {240, 1440, 2310, 210});
+    txtPersonalityDesc_ = AddBox<QPlainTextEdit>(*this, "txtPersonalityDesc", *caption, {240, 1680, 9855, 855});
+    caption = AddLabel(*this, "lblGeneralTraitsCaption", QStringLiteral("General Traits"), Look::Caption, pt,
+                       {240, 2640, 1410, 210});
+    txtGeneralTraits_ = AddBox<QPlainTextEdit>(*this, "txtGeneralTraits", *caption, {240, 2880, 9855, 855});
+    caption = AddLabel(*this, "lblPositiveTraitsCaption", QStringLiteral("Positive Traits"), Look::Caption, pt,
+                       {240, 3840, 1425, 210});
+    txtPositiveTraitsc_ = AddBox<QPlainTextEdit>(*this, "txtPositiveTraitsc", *caption, {240, 4080, 9855, 855});
+    caption = AddLabel(*this, "lblNegativeTraitsCaption", QStringLiteral("Negative Traits"), Look::Caption, pt,
+                       {240, 5040, 1515, 210});
+    txtNegativeTraits_ = AddBox<QPlainTextEdit>(*this, "txtNegativeTraits", *caption, {240, 5280, 9855, 855});
 }
 
 void MidpointPage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
@@ -236,28 +268,39 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFram
     SetTextColour(*moreAboutSun, colour::CaptionYellow);
     PlaceLabelInTwips(*moreAboutSun, 120, 360, 1950, 195);
     connect(moreAboutSun, &LinkLabel::clicked, this, [&links] { links.OpenFullBrandPage(); });
-    txtSunDesc_ = AddBox<QPlainTextEdit>(*sun, "txtSunDesc", {120, 720, 4695, 855});
-    AddLabel(*sun, "lblSunInCaption", QStringLiteral("Sun In"), Look::Caption, pt, {120, 1680, 630, 195});
-    lblSunInSign_ = AddValue(*sun, "lblSunInSign", pt, {840, 1680, 1230, 195});
-    txtSunInSignDesc_ = AddBox<QPlainTextEdit>(*sun, "txtSunInSignDesc", {120, 1920, 4695, 855});
+    txtSunDesc_ = AddBox<QPlainTextEdit>(*sun, "txtSunDesc", *moreAboutSun, {120, 720, 4695, 855});
+    QLabel* caption =
+        AddLabel(*sun, "lblSunInCaption", QStringLiteral("Sun In"), Look::Caption, pt, {120, 1680, 630, 195});
+    lblSunInSign_ = AddValue(*sun, "lblSunInSign", *caption, pt, {840, 1680, 1230, 195});
+    txtSunInSignDesc_ = AddSignBox<QPlainTextEdit>(*sun, "txtSunInSignDesc", *caption, *lblSunInSign_, "Sun In Sign",
+                                                   {120, 1920, 4695, 855});
 
     QGroupBox* moon = AddFrame(*this, "fraMoon", "Planet Moon's Characteristics", {5280, 360, 4935, 2895});
-    AddLabel(*moon, "lblMoonElementCaption", QStringLiteral("Element"), Look::Caption, pt, {120, 360, 795, 195});
-    lblMoonElement_ = AddValue(*moon, "lblMoonElement", pt, {1080, 360, 1545, 195});
+    caption = AddLabel(*moon, "lblMoonElementCaption", QStringLiteral("Element"), Look::Caption, pt,
+                       {120, 360, 795, 195});
+    lblMoonElement_ = AddValue(*moon, "lblMoonElement", *caption, pt, {1080, 360, 1545, 195});
     txtMoonDesc_ = AddBox<QPlainTextEdit>(*moon, "txtMoonDesc", {120, 720, 4695, 855});
-    AddLabel(*moon, "lblMoonInCaption", QStringLiteral("Moon In"), Look::Caption, pt, {120, 1680, 780, 195});
-    lblMoonInSign_ = AddValue(*moon, "lblMoonInSign", pt, {960, 1680, 1380, 195});
-    txtMoonInSignDesc_ = AddBox<QPlainTextEdit>(*moon, "txtMoonInSignDesc", {120, 1920, 4695, 855});
+    // No caption above it on screen; named like the Sun's general text.
+    txtMoonDesc_->setAccessibleName(QStringLiteral("More About The Moon"));
+    caption = AddLabel(*moon, "lblMoonInCaption", QStringLiteral("Moon In"), Look::Caption, pt, {120, 1680, 780, 195});
+    lblMoonInSign_ = AddValue(*moon, "lblMoonInSign", *caption, pt, {960, 1680, 1380, 195});
+    txtMoonInSignDesc_ = AddSignBox<QPlainTextEdit>(*moon, "txtMoonInSignDesc", *caption, *lblMoonInSign_,
+                                                    "Moon In Sign", {120, 1920, 4695, 855});
 
     QGroupBox* house = AddFrame(*this, "fraHouse", "Midpoint House Characteristics", {120, 3600, 10095, 2535});
     AddLabel(*house, "lblHouseNote",
              QStringLiteral("This shows which area of life is most important to you for your happiness."),
              Look::Note, pt, {120, 480, 6975, 210});
-    AddLabel(*house, "lblMidpointLiesInCaption", QStringLiteral("Midpoint lies in"), Look::Caption, pt,
-             {120, 840, 1470, 195});
-    lblMidpointliesin_ = AddValue(*house, "lblMidpointliesin", pt, {1800, 840, 1545, 195});
+    caption = AddLabel(*house, "lblMidpointLiesInCaption", QStringLiteral("Midpoint lies in"), Look::Caption, pt,
+                       {120, 840, 1470, 195});
+    lblMidpointliesin_ = AddValue(*house, "lblMidpointliesin", *caption, pt, {1800, 840, 1545, 195});
     RTBHouseDesc_ = AddBox<QTextEdit>(*house, "RTBHouseDesc", {120, 1200, 9645, 1215});
     RTBHouseDesc_->setAcceptRichText(true);
+    // Named by the house heading that the reading writes as its first line.
+    FollowName(*RTBHouseDesc_, [box = RTBHouseDesc_] {
+        const QString heading = box->document()->firstBlock().text().trimmed();
+        return heading.isEmpty() ? QStringLiteral("Midpoint House") : heading;
+    });
 }
 
 void SunMoonHousePage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
@@ -377,6 +420,15 @@ void FrmDisplay::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape:
         event->accept();
         Exit();
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from the buttons too.
+        if (event->modifiers() & Qt::ControlModifier) {
+            QCoreApplication::sendEvent(SSTab1_, event);
+            return;
+        }
+        QMainWindow::keyPressEvent(event);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -21,6 +21,7 @@
 #include "engine/reading.h"
 #include "ui/input/key_filter.h"
 #include "ui/input/zone_list.h"
+#include "ui/shell/accessibility.h"
 #include "ui/shell/app_icon.h"
 #include "ui/shell/link_label.h"
 #include "ui/shell/menus.h"
@@ -47,11 +48,13 @@ W* Named(W* widget, const char* objectName)
     return widget;
 }
 
-QComboBox* DropDownList(QWidget* parent, const char* objectName)
+// A list that takes no typed text, heard by a screen reader as `spokenName`.
+QComboBox* DropDownList(QWidget* parent, const char* objectName, const char* spokenName)
 {
     auto* list = Named(new QComboBox(parent), objectName);
     list->setEditable(false);
     list->setInsertPolicy(QComboBox::NoInsert);
+    NameList(*list, Latin1(spokenName));
     return list;
 }
 
@@ -61,11 +64,14 @@ void AddNumbers(QComboBox& list, int first, int last)
         list.addItem(QString::number(n));
 }
 
-// A coordinate box wide enough for its digits.
-QLineEdit* NumberBox(QWidget* parent, const char* objectName, int maxDigits)
+// A coordinate box wide enough for its digits. Its captions ("Deg", "Min")
+// are the same in both frames, so a screen reader hears `spokenName`.
+QLineEdit* NumberBox(QWidget* parent, const char* objectName, int maxDigits, const char* spokenName)
 {
     auto* box = Named(new QLineEdit(parent), objectName);
     box->setMaxLength(maxDigits);
+    box->setAccessibleName(Latin1(spokenName));
+    box->setAccessibleDescription(QStringLiteral("digits only"));
     const QFontMetrics metrics(box->font());
     box->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("0")) * (maxDigits + 1) + 16);
     return box;
@@ -75,6 +81,14 @@ QLabel* Caption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A caption that names the box beside it for a screen reader.
+QLabel* Caption(const QString& text, QWidget& box)
+{
+    QLabel* label = Caption(text, box.parentWidget());
+    label->setBuddy(&box);
     return label;
 }
 
@@ -143,8 +157,9 @@ void FrmMain::BuildControls()
 
     auto* details = Named(new QGroupBox(QStringLiteral("Input Your Personal Details"), central), "fraDetails");
     auto* grid = new QGridLayout(details);
-    grid->addWidget(Caption(QStringLiteral("Name"), details), 0, 0);
-    grid->addWidget(BuildNameBox(*details), 0, 1);
+    QLineEdit* name = BuildNameBox(*details);
+    grid->addWidget(Caption(QStringLiteral("Name"), *name), 0, 0);
+    grid->addWidget(name, 0, 1);
     grid->addWidget(Caption(QStringLiteral("Date of Birth"), details), 1, 0);
     grid->addLayout(BuildDateLists(*details), 1, 1);
     grid->addWidget(Caption(QStringLiteral("Time of Birth"), details), 2, 0);
@@ -168,15 +183,16 @@ void FrmMain::BuildControls()
 QLineEdit* FrmMain::BuildNameBox(QWidget& details)
 {
     txtName_ = Named(new QLineEdit(&details), "txtName");
+    txtName_->setAccessibleDescription(QStringLiteral("letters only"));
     KeyFilter::Install(*txtName_, BoxRule::Name, program_.Services().dialogs);
     return txtName_;
 }
 
 QHBoxLayout* FrmMain::BuildDateLists(QWidget& details)
 {
-    cboMonth_ = DropDownList(&details, "cboMonth");
-    cboDate_ = DropDownList(&details, "cboDate");
-    cboYear_ = DropDownList(&details, "cboYear");
+    cboMonth_ = DropDownList(&details, "cboMonth", "Month of birth");
+    cboDate_ = DropDownList(&details, "cboDate", "Day of birth");
+    cboYear_ = DropDownList(&details, "cboYear", "Year of birth");
     auto* date = new QHBoxLayout;
     date->addWidget(cboMonth_);
     date->addWidget(cboDate_);
@@ -187,9 +203,9 @@ QHBoxLayout* FrmMain::BuildDateLists(QWidget& details)
 
 QHBoxLayout* FrmMain::BuildTimeLists(QWidget& details)
 {
-    cboHH_ = DropDownList(&details, "cboHH");
-    cboMM_ = DropDownList(&details, "cboMM");
-    cboSS_ = DropDownList(&details, "cboSS");
+    cboHH_ = DropDownList(&details, "cboHH", "Hour of birth");
+    cboMM_ = DropDownList(&details, "cboMM", "Minute of birth");
+    cboSS_ = DropDownList(&details, "cboSS", "Second of birth (not used)");
     chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), &details), "chkDST");
     auto* time = new QHBoxLayout;
     time->addWidget(cboHH_);
@@ -205,7 +221,7 @@ QHBoxLayout* FrmMain::BuildTimeLists(QWidget& details)
 QGroupBox* FrmMain::BuildZoneFrame(QWidget& details)
 {
     auto* zoneFrame = Named(new QGroupBox(QStringLiteral("Zone"), &details), "fraZone");
-    cmbTimeZone_ = DropDownList(zoneFrame, "cmbTimeZone");
+    cmbTimeZone_ = DropDownList(zoneFrame, "cmbTimeZone", "Time zone");
     cmbTimeZone_->setMaxVisibleItems(20);
     auto* zoneLayout = new QVBoxLayout(zoneFrame);
     zoneLayout->addWidget(cmbTimeZone_);
@@ -214,10 +230,10 @@ QGroupBox* FrmMain::BuildZoneFrame(QWidget& details)
 
 QHBoxLayout* FrmMain::BuildCoordinates(QWidget& details)
 {
-    txtLonD_ = NumberBox(&details, "txtLonD", 3);
-    txtLonM_ = NumberBox(&details, "txtLonM", 2);
-    txtLatD_ = NumberBox(&details, "txtLatD", 2);
-    txtLatM_ = NumberBox(&details, "txtLatM", 2);
+    txtLonD_ = NumberBox(&details, "txtLonD", 3, "Longitude degrees");
+    txtLonM_ = NumberBox(&details, "txtLonM", 2, "Longitude minutes");
+    txtLatD_ = NumberBox(&details, "txtLatD", 2, "Latitude degrees");
+    txtLatM_ = NumberBox(&details, "txtLatM", 2, "Latitude minutes");
     for (QLineEdit* box : {txtLonD_, txtLonM_, txtLatD_, txtLatM_})
         KeyFilter::Install(*box, BoxRule::Digits, program_.Services().dialogs);
 
@@ -254,11 +270,11 @@ QGridLayout* FrmMain::BuildPlace(QWidget& details)
     connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::PlaceLookup);
 
     auto* place = new QGridLayout;
-    place->addWidget(Caption(QStringLiteral("City"), &details), 0, 0);
+    place->addWidget(Caption(QStringLiteral("City"), *txtMCity_), 0, 0);
     place->addWidget(txtMCity_, 0, 1);
-    place->addWidget(Caption(QStringLiteral("State"), &details), 1, 0);
+    place->addWidget(Caption(QStringLiteral("State"), *txtMState_), 1, 0);
     place->addWidget(txtMState_, 1, 1);
-    place->addWidget(Caption(QStringLiteral("Country"), &details), 2, 0);
+    place->addWidget(Caption(QStringLiteral("Country"), *txtMCountry_), 2, 0);
     place->addWidget(txtMCountry_, 2, 1);
     place->addWidget(cmdBrowser_, 3, 1);
     return place;

@@ -36,6 +36,7 @@ FrmAbout::FrmAbout(LinkCommands& links, QWidget* parent) : QDialog(parent)
     icon->setObjectName(QStringLiteral("imgIcon"));
     icon->setPixmap(AppIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    icon->setAccessibleName(QStringLiteral("Lunarys icon"));
 
     auto* title = Paragraph(QString::fromLatin1(text::WindowCaption), "lblTitle", this);
     QFont titleFont = title->font();
