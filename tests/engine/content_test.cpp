@@ -290,7 +290,8 @@ TEST(Content, NoLongSentenceStandsInTwoTexts)
 
 // Two texts stand in one reading when they are of different kinds (the two
 // general texts, Sun in a sign, Moon in a sign, the midpoint, the house), or
-// when they are two of the four midpoint texts of one sign.
+// when they are two of the four midpoint texts of one sign. (Personality texts
+// of one temperament are one text under several signs and never meet.)
 bool MayStandInOneReading(const QString& a, const QString& b)
 {
     const auto kind = [](const QString& path) {
