@@ -288,6 +288,57 @@ TEST(Content, NoLongSentenceStandsInTwoTexts)
     EXPECT_GT(firstSeenIn.size(), 300u);
 }
 
+// Two texts stand in one reading when they are of different kinds (the two
+// general texts, Sun in a sign, Moon in a sign, the midpoint, the house), or
+// when they are two of the four midpoint texts of one sign. (Personality texts
+// of one temperament are one text under several signs and never meet.)
+bool MayStandInOneReading(const QString& a, const QString& b)
+{
+    const auto kind = [](const QString& path) {
+        if (path.startsWith(QStringLiteral("midpoint/")))
+            return QStringLiteral("midpoint");
+        return path.endsWith(QStringLiteral("/general.txt")) ? path : path.section(u'/', 0, 0);
+    };
+    if (kind(a) != kind(b))
+        return true;
+    return kind(a) == QStringLiteral("midpoint") && a != b
+           && a.section(u'/', -1) == b.section(u'/', -1);
+}
+
+QStringList Words(QString text)
+{
+    text = text.toLower();
+    text.remove(QRegularExpression(QStringLiteral("['\u2018\u2019]")));
+    return text.split(QRegularExpression(QStringLiteral("\\W+"), QRegularExpression::UseUnicodePropertiesOption),
+                      Qt::SkipEmptyParts);
+}
+
+TEST(Content, NoTwoTextsOfOneReadingShareARunOfFourWords)
+{
+    std::map<QString, QString> openings;
+    for (const TextShape& shape : kShapes)
+        openings[QString::fromLatin1(shape.path)] = QString::fromLatin1(shape.opening);
+    const std::vector<LoadedText> texts = LoadEveryText();
+    std::map<QString, std::vector<size_t>> seenIn;   // run of four words -> texts holding it
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const QStringList words = Words(texts[i].text).mid(Words(openings[texts[i].path]).size());
+        for (qsizetype w = 0; w + 4 <= words.size(); ++w) {
+            std::vector<size_t>& holders = seenIn[words.mid(w, 4).join(u' ')];
+            if (holders.empty() || holders.back() != i)
+                holders.push_back(i);
+        }
+    }
+    std::set<std::pair<size_t, size_t>> reported;
+    for (const auto& [run, holders] : seenIn)
+        for (size_t x = 0; x < holders.size(); ++x)
+            for (size_t y = x + 1; y < holders.size(); ++y)
+                if (MayStandInOneReading(texts[holders[x]].path, texts[holders[y]].path)
+                    && reported.emplace(holders[x], holders[y]).second)
+                    ADD_FAILURE() << texts[holders[x]].path.toStdString() << " and "
+                                  << texts[holders[y]].path.toStdString() << " share '" << run.toStdString() << "'";
+    EXPECT_GT(seenIn.size(), 10000u);
+}
+
 TEST(Content, AMissingTextReadsAsEmpty)
 {
     EXPECT_TRUE(SignText(SignTextKind::SunInSign, NoSign).isEmpty());
