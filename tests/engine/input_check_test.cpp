@@ -65,6 +65,8 @@ const CheckCase kCases[] = {
      messages::LatitudeMinutes, MessageIcon::Error, InputField::LatitudeMinutes},
     {"29 February 1904", [](BirthInput& in) { in.MonthIndex = 1; in.DayIndex = 28; in.Year = 1904; }, nullptr,
      MessageIcon::Error, InputField::None},
+    {"29 February 2000, the one century year", [](BirthInput& in) { in.MonthIndex = 1; in.DayIndex = 28; in.Year = 2000; },
+     nullptr, MessageIcon::Error, InputField::None},
     {"29 February 1901", [](BirthInput& in) { in.MonthIndex = 1; in.DayIndex = 28; in.Year = 1901; },
      messages::FebruaryDate, MessageIcon::Information, InputField::None},
     {"30 February 2000", [](BirthInput& in) { in.MonthIndex = 1; in.DayIndex = 29; in.Year = 2000; },
