@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "cli/cli_options.h"
+#include "cli/output_check.h"
 #include "cli/reading_output.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr int kUnusable = 2;
+constexpr int kNotWritten = 1;
 
 void Write(std::FILE* stream, const QByteArray& bytes)
 {
@@ -23,6 +25,16 @@ int Fail(const QString& message)
 {
     Write(stderr, message.toUtf8() + '\n');
     return kUnusable;
+}
+
+// The whole output on standard output, or the system's reason why not.
+int Print(const QByteArray& output)
+{
+    if (const auto reason = lunarys::cli::WriteOutput(stdout, output)) {
+        Write(stderr, "lunarys-cli: cannot write the output: " + reason->toUtf8() + '\n');
+        return kNotWritten;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -40,9 +52,9 @@ int main(int argc, char* argv[])
     cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
 
     switch (request.action) {
-    case cli::CliRequest::Action::Help: Write(stdout, cli::HelpText().toUtf8()); return 0;
-    case cli::CliRequest::Action::Version: Write(stdout, cli::VersionText().toUtf8()); return 0;
-    case cli::CliRequest::Action::ListZones: Write(stdout, cli::ZoneListText().toUtf8()); return 0;
+    case cli::CliRequest::Action::Help: return Print(cli::HelpText().toUtf8());
+    case cli::CliRequest::Action::Version: return Print(cli::VersionText().toUtf8());
+    case cli::CliRequest::Action::ListZones: return Print(cli::ZoneListText().toUtf8());
     case cli::CliRequest::Action::Reading: break;
     }
 
@@ -57,8 +69,6 @@ int main(int argc, char* argv[])
 
     const engine::ReadingTexts texts = engine::LoadReadingTexts(chart);
     if (request.json)
-        Write(stdout, cli::ReadingAsJson(request.input.Name, chart, texts));
-    else
-        Write(stdout, cli::ReadingAsText(request.input.Name, chart, texts).toUtf8() + '\n');
-    return 0;
+        return Print(cli::ReadingAsJson(request.input.Name, chart, texts));
+    return Print(cli::ReadingAsText(request.input.Name, chart, texts).toUtf8() + '\n');
 }
