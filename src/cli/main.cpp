@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
 
     auto parsed = cli::ParseCommandLine(arguments);
     if (const auto* error = std::get_if<cli::UsageError>(&parsed))
-        return Fail(QStringLiteral("lunarys-cli: %1\nTry 'lunarys-cli --help'.").arg(error->message));
+        return Fail(QStringLiteral("lunarys-cli: %1").arg(error->message));
     cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
 
     switch (request.action) {

@@ -148,12 +148,15 @@ TEST(CliReading, AnInputCheckFailureIsOneLineOnStandardError)
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"}, "Please Enter Name"},
-        {{"--name", "  ", "--date", "1990-07-04", "--time", "06:30"}, "Please Enter Name"},
+        {{"--name", "", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter Name"},
+        {{"--name", "  ", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter Name"},
         {{"--name", "Mary-Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
          "Please Enter only Letters"},
-        {{"--name", "R2D2", "--date", "1990-07-04", "--time", "06:30"}, "Please Enter only Letters"},
-        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lat", "18:57N"},
+        {{"--name", "R2D2", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter only Letters"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", ":50E", "--lat", "18:57N"},
          "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
         {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "180:00E", "--lat", "18:57N"},
          "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
