@@ -139,8 +139,8 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments)) {
         // The parser's own words would repeat an unknown option raw.
-        if (!parser.unknownOptionNames().isEmpty())
-            return UsageError{QStringLiteral("unknown option '%1'").arg(Echo(parser.unknownOptionNames().constFirst()))};
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+            return UsageError{QStringLiteral("unknown option '%1'").arg(Echo(unknown.constFirst()))};
         return UsageError{parser.errorText()};
     }
     if (!parser.positionalArguments().isEmpty())

@@ -52,7 +52,8 @@ TEST(ParseCommandLine, TheWorkedExample)
 
 TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
 {
-    const auto parsed = ParseCommandLine(Args({"--name", "", "--date", "2000-02-29", "--time", "23:59:59", "--lon", "3:42w",
+    const auto parsed = ParseCommandLine(Args({"--name", "", "--date", "2000-02-29", "--time", "23:59:59", "--lon",
+                                               "3:42w",
                                                "--lat", "33:55s", "--zone", "Indian Time, IST, +5.3", "--dst",
                                                "--json"}));
     ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed));
@@ -169,7 +170,7 @@ TEST(Echo, AtMostSixtyCharactersWithWhatActsOnATerminalEscaped)
         {a59 + u'b', a59 + u'b'},
         {a59 + QStringLiteral("bc"), a59 + QStringLiteral("b…")},
         {a59 + QStringLiteral("\x1b\x1b"), a59 + QStringLiteral("\\x1b…")},
-        {a59 + QStringLiteral("😀😀"), a59 + QStringLiteral("😀…")},   // beyond 16 bits: one character, never split
+        {a59 + QStringLiteral("😀😀"), a59 + QStringLiteral("😀…")},   // beyond 16 bits: one character, unsplit
     };
     for (const auto& c : cases)
         EXPECT_EQ(Echo(c.given), c.shown) << c.given.toStdString();
