@@ -53,9 +53,8 @@ TEST(ParseCommandLine, TheWorkedExample)
 TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
 {
     const auto parsed = ParseCommandLine(Args({"--name", "", "--date", "2000-02-29", "--time", "23:59:59", "--lon",
-                                               "3:42w",
-                                               "--lat", "33:55s", "--zone", "Indian Time, IST, +5.3", "--dst",
-                                               "--json"}));
+                                               "3:42w", "--lat", "33:55s", "--zone", "Indian Time, IST, +5.3",
+                                               "--dst", "--json"}));
     ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed));
     const CliRequest& r = std::get<CliRequest>(parsed);
     EXPECT_TRUE(r.json);
