@@ -153,6 +153,15 @@ std::string Take(int fd)
     return text;
 }
 
+// Processor time of the child processes that have ended so far.
+double ChildrenSeconds()
+{
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    return double(children.ru_utime.tv_sec + children.ru_stime.tv_sec)
+           + double(children.ru_utime.tv_usec + children.ru_stime.tv_usec) / 1e6;
+}
+
 bool Start(Slot& slot, Args args, char** environment)
 {
     slot.args = std::move(args);
@@ -183,6 +192,7 @@ TEST(CliGeneratedInput, EveryRunEndsWithOutputOrOneLineOfRefusal)
     std::vector<Slot> running(kAtOnce);
     std::map<int, int> statuses;
     const auto begin = std::chrono::steady_clock::now();
+    const double processorBefore = ChildrenSeconds();
     for (int done = 0; done < kCommandLines; done += kAtOnce) {
         for (int i = 0; i < kAtOnce; ++i)
             ASSERT_TRUE(Start(running[i], generator.Next(), (done + i) % kLeakCheckEvery ? lean.data() : environ));
@@ -211,11 +221,8 @@ TEST(CliGeneratedInput, EveryRunEndsWithOutputOrOneLineOfRefusal)
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    rusage children{};
-    getrusage(RUSAGE_CHILDREN, &children);
-    const double cpu = double(children.ru_utime.tv_sec + children.ru_stime.tv_sec)
-                       + double(children.ru_utime.tv_usec + children.ru_stime.tv_usec) / 1e6;
-    std::printf("%d command lines in %.1f s (processor time %.1f s); exit status:", kCommandLines, seconds, cpu);
+    std::printf("%d command lines in %.1f s (processor time %.1f s); exit status:", kCommandLines, seconds,
+                ChildrenSeconds() - processorBefore);
     for (const auto& [status, count] : statuses)
         std::printf(" %d x%d", status, count);
     std::printf("\n");
