@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include "cli/echo.h"
 #include "engine/version.h"
 #include "engine/zones.h"
 
@@ -35,7 +36,7 @@ std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
     const QStringList parts = text.split(u'-');
     if (parts.size() != 3 || parts[0].size() != 4 || !AllDigits(parts[0]) || !AllDigits(parts[1]) || !AllDigits(parts[2])
         || parts[1].isEmpty() || parts[1].size() > 2 || parts[2].isEmpty() || parts[2].size() > 2)
-        return UsageError{QStringLiteral("--date: expected YYYY-MM-DD, got '%1'").arg(text)};
+        return UsageError{QStringLiteral("--date: expected YYYY-MM-DD, got '%1'").arg(Echo(text))};
     const auto year = NumberIn(parts[0], 4, 1901, 2050);
     if (!year)
         return UsageError{QStringLiteral("--date: the year must be from 1901 to 2050")};
@@ -63,7 +64,7 @@ std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
         return true;
     };
     if (!wellFormed())
-        return UsageError{QStringLiteral("--time: expected HH:MM or HH:MM:SS, got '%1'").arg(text)};
+        return UsageError{QStringLiteral("--time: expected HH:MM or HH:MM:SS, got '%1'").arg(Echo(text))};
     const auto hour = NumberIn(parts[0], 2, 0, 23);
     if (!hour)
         return UsageError{QStringLiteral("--time: the hour must be from 0 to 23")};
@@ -77,16 +78,19 @@ std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
     return std::nullopt;
 }
 
-// DEG:MIN followed by a hemisphere letter. Empty degrees or minutes are left
-// to the input check, which tells the user as the window would.
+// DEG:MIN followed by a hemisphere letter, an ASCII letter in either case.
+// Empty degrees or minutes are left to the input check, which tells the user
+// as the window would.
 std::optional<UsageError> ReadCoordinate(const QString& option, const QString& text, QChar positive, QChar negative,
                                          QString& degrees, QString& minutes, bool& isPositive)
 {
     const QString usage = QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
-                              .arg(option, positive, negative, text);
+                              .arg(option, positive, negative, Echo(text));
     if (text.isEmpty())
         return UsageError{usage};
-    const QChar hemisphere = text.back().toUpper();
+    // Not QChar::toUpper: the long s would pass for an S.
+    const char16_t last = text.back().unicode();
+    const QChar hemisphere = last >= u'a' && last <= u'z' ? QChar(last - u'a' + u'A') : QChar(last);
     const QStringList parts = text.chopped(1).split(u':');
     if ((hemisphere != positive && hemisphere != negative) || parts.size() != 2 || !AllDigits(parts[0])
         || !AllDigits(parts[1]) || parts[0].size() > 5 || parts[1].size() > 5)
@@ -109,7 +113,7 @@ std::optional<UsageError> ReadZone(const QString& text, engine::BirthInput& in)
     const QByteArray utf8 = text.toUtf8();
     const int index = engine::ZoneIndexOfItem(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (index < 0)
-        return UsageError{QStringLiteral("--zone: unknown zone '%1' (see --list-zones)").arg(text)};
+        return UsageError{QStringLiteral("--zone: unknown zone '%1' (see --list-zones)").arg(Echo(text))};
     in.ZoneIndex = index;
     return std::nullopt;
 }
@@ -133,10 +137,15 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({name, date, time, lon, lat, zone, dst, json, listZones, help, version});
 
-    if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments))
+    if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments)) {
+        // The parser's own words would repeat an unknown option raw.
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+            return UsageError{QStringLiteral("unknown option '%1'").arg(Echo(unknown.constFirst()))};
         return UsageError{parser.errorText()};
+    }
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst())};
+        return UsageError{
+            QStringLiteral("unexpected argument '%1'").arg(Echo(parser.positionalArguments().constFirst()))};
 
     CliRequest request;
     if (parser.isSet(help)) {
@@ -179,6 +188,13 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     if (parser.isSet(zone))
         if (auto error = ReadZone(parser.value(zone), in))
             return *error;
+    // A missing option is told after any given one that is wrong.
+    if (!parser.isSet(name))
+        return UsageError{QStringLiteral("--name: missing; give the person's name (letters and blanks)")};
+    if (!parser.isSet(lon))
+        return UsageError{QStringLiteral("--lon: missing; give DEG:MIN followed by E or W")};
+    if (!parser.isSet(lat))
+        return UsageError{QStringLiteral("--lat: missing; give DEG:MIN followed by N or S")};
     in.DaylightSaving = parser.isSet(dst);
     request.json = parser.isSet(json);
     return request;
@@ -209,8 +225,9 @@ QString HelpText()
         "  -h, --help           print this help\n"
         "  --version            print the version\n"
         "\n"
-        "Exit status: 0 on success; 2 when the command line or the birth details\n"
-        "cannot be used (the reason is printed on standard error).\n"
+        "Exit status: 0 on success; 1 when the output cannot be written; 2 when the\n"
+        "command line or the birth details cannot be used. The reason is printed on\n"
+        "standard error.\n"
         "\n"
         "Example:\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"

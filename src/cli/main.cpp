@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "cli/cli_options.h"
+#include "cli/output_check.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr int kUnusable = 2;
+constexpr int kNotWritten = 1;
 
 void Write(std::FILE* stream, const QByteArray& bytes)
 {
@@ -25,6 +27,16 @@ int Fail(const QString& message)
 {
     Write(stderr, message.toUtf8() + '\n');
     return kUnusable;
+}
+
+// The whole output on standard output, or the system's reason why not.
+int Print(const QByteArray& output)
+{
+    if (const auto reason = lunarys::cli::WriteOutput(stdout, output)) {
+        Write(stderr, "lunarys-cli: cannot write the output: " + reason->toUtf8() + '\n');
+        return kNotWritten;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -38,13 +50,13 @@ int main(int argc, char* argv[])
 
     auto parsed = cli::ParseCommandLine(arguments);
     if (const auto* error = std::get_if<cli::UsageError>(&parsed))
-        return Fail(QStringLiteral("lunarys-cli: %1\nTry 'lunarys-cli --help'.").arg(error->message));
+        return Fail(QStringLiteral("lunarys-cli: %1").arg(error->message));
     cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
 
     switch (request.action) {
-    case cli::CliRequest::Action::Help: Write(stdout, cli::HelpText().toUtf8()); return 0;
-    case cli::CliRequest::Action::Version: Write(stdout, cli::VersionText().toUtf8()); return 0;
-    case cli::CliRequest::Action::ListZones: Write(stdout, cli::ZoneListText().toUtf8()); return 0;
+    case cli::CliRequest::Action::Help: return Print(cli::HelpText().toUtf8());
+    case cli::CliRequest::Action::Version: return Print(cli::VersionText().toUtf8());
+    case cli::CliRequest::Action::ListZones: return Print(cli::ZoneListText().toUtf8());
     case cli::CliRequest::Action::Reading: break;
     }
 
@@ -61,8 +73,6 @@ int main(int argc, char* argv[])
     const auto& reading = std::get<engine::Reading>(outcome);
     const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
     if (request.json)
-        Write(stdout, presentation::ReadingAsJson(reading, texts));
-    else
-        Write(stdout, presentation::ReadingAsText(reading, texts).toUtf8() + '\n');
-    return 0;
+        return Print(presentation::ReadingAsJson(reading, texts));
+    return Print(presentation::ReadingAsText(reading, texts).toUtf8() + '\n');
 }

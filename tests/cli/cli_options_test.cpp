@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/echo.h"
+
 namespace lunarys::cli {
 namespace {
 
@@ -15,6 +17,15 @@ QStringList Args(std::initializer_list<const char*> list)
 
 const std::initializer_list<const char*> kMaryAnn = {"--name", "Mary Ann", "--date", "1990-07-04", "--time", "06:30",
                                                      "--zone", "34", "--lon", "72:50E", "--lat", "18:57N"};
+
+// The worked example without one option and its value.
+QStringList MaryAnnWithout(const QString& option)
+{
+    QStringList args = Args(kMaryAnn);
+    if (const qsizetype at = args.indexOf(option); at >= 0)
+        args.remove(at, 2);
+    return args;
+}
 
 TEST(ParseCommandLine, TheWorkedExample)
 {
@@ -41,9 +52,9 @@ TEST(ParseCommandLine, TheWorkedExample)
 
 TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
 {
-    const auto parsed = ParseCommandLine(Args({"--date", "2000-02-29", "--time", "23:59:59", "--lon", "3:42w",
-                                               "--lat", "33:55s", "--zone", "Indian Time, IST, +5.3", "--dst",
-                                               "--json"}));
+    const auto parsed = ParseCommandLine(Args({"--name", "", "--date", "2000-02-29", "--time", "23:59:59", "--lon",
+                                               "3:42w", "--lat", "33:55s", "--zone", "Indian Time, IST, +5.3",
+                                               "--dst", "--json"}));
     ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed));
     const CliRequest& r = std::get<CliRequest>(parsed);
     EXPECT_TRUE(r.json);
@@ -55,7 +66,8 @@ TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
     EXPECT_TRUE(r.input.LatitudeIsSouth);
     EXPECT_TRUE(r.input.Name.isEmpty());
 
-    const auto noZone = ParseCommandLine(Args({"--date", "2000-01-01", "--time", "0:0"}));
+    const auto noZone = ParseCommandLine(Args({"--name", "Ann", "--date", "2000-01-01", "--time", "0:0", "--lon", ":0E",
+                                               "--lat", "0:0N"}));
     ASSERT_TRUE(std::holds_alternative<CliRequest>(noZone));
     EXPECT_EQ(std::get<CliRequest>(noZone).input.ZoneIndex, 29);
     EXPECT_TRUE(std::get<CliRequest>(noZone).input.LongitudeDegrees.isEmpty());
@@ -93,15 +105,11 @@ TEST(ParseCommandLine, UsageErrorsNameTheOption)
         {"--lon", "72:50", "--lon"},        {"--lon", "72:50N", "--lon"},       {"--lon", "72.5E", "--lon"},
         {"--lon", "-72:50E", "--lon"},      {"--lat", "18:57E", "--lat"},       {"--lat", "", "--lat"},
         {"--zone", "71", "--zone"},         {"--zone", "-1", "--zone"},         {"--zone", "Mars Time", "--zone"},
-        {"--zone", "indian time, ist, +5.3", "--zone"},
+        {"--zone", "indian time, ist, +5.3", "--zone"}, {"--lat", "18:57ſ", "--lat"},   // long s, capital S
     };
     for (const auto& c : cases) {
         const QString option = QString::fromUtf8(c.option);
-        QStringList args;
-        if (option != QStringLiteral("--date"))
-            args << QStringLiteral("--date") << QStringLiteral("1990-07-04");
-        if (option != QStringLiteral("--time"))
-            args << QStringLiteral("--time") << QStringLiteral("06:30");
+        QStringList args = MaryAnnWithout(option);
         args << option << QString::fromUtf8(c.value);
         const auto parsed = ParseCommandLine(args);
         ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.option << ' ' << c.value;
@@ -130,6 +138,63 @@ TEST(ParseCommandLine, UnknownOptionsMissingPartsAndStrayArguments)
     const auto twice = ParseCommandLine(Args({"--date", "1990-07-04", "--date", "1990-07-05", "--time", "06:30"}));
     ASSERT_TRUE(std::holds_alternative<UsageError>(twice));
     EXPECT_TRUE(std::get<UsageError>(twice).message.startsWith(QStringLiteral("--date")));
+}
+
+TEST(ParseCommandLine, AMissingOptionIsAUsageErrorNamingIt)
+{
+    const struct {
+        const char* option;
+        const char* message;
+    } cases[] = {
+        {"--name", "--name: missing; give the person's name (letters and blanks)"},
+        {"--lon", "--lon: missing; give DEG:MIN followed by E or W"},
+        {"--lat", "--lat: missing; give DEG:MIN followed by N or S"},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = ParseCommandLine(MaryAnnWithout(QString::fromUtf8(c.option)));
+        ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.option;
+        EXPECT_EQ(std::get<UsageError>(parsed).message, QString::fromUtf8(c.message));
+    }
+}
+
+TEST(Echo, AtMostSixtyCharactersWithWhatActsOnATerminalEscaped)
+{
+    const QString a59(59, u'a');
+    const struct {
+        QString given;
+        QString shown;
+    } cases[] = {
+        {QStringLiteral("1990-07-04"), QStringLiteral("1990-07-04")},
+        {QStringLiteral("a\nb\x7f\u0085\u202e\u2028"), QStringLiteral("a\\x0ab\\x7f\\x85\\u202e\\u2028")},
+        {a59 + u'b', a59 + u'b'},
+        {a59 + QStringLiteral("bc"), a59 + QStringLiteral("b…")},
+        {a59 + QStringLiteral("\x1b\x1b"), a59 + QStringLiteral("\\x1b…")},
+        {a59 + QStringLiteral("😀😀"), a59 + QStringLiteral("😀…")},   // beyond 16 bits: one character, unsplit
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Echo(c.given), c.shown) << c.given.toStdString();
+}
+
+// What the user gave comes back in a message cut short and escaped.
+TEST(ParseCommandLine, WhatTheUserGaveIsEchoedSafely)
+{
+    const QString escapes = QStringLiteral("\x1b]0;x\a\x1b[2J");
+    const QString shown = QStringLiteral("\\x1b]0;x\\x07\\x1b[2J");
+    const struct {
+        QStringList args;
+        QString message;
+    } cases[] = {
+        {MaryAnnWithout(QStringLiteral("--date")) << QStringLiteral("--date") << escapes,
+         QStringLiteral("--date: expected YYYY-MM-DD, got '%1'").arg(shown)},
+        {Args(kMaryAnn) << QStringLiteral("--") + escapes, QStringLiteral("unknown option '%1'").arg(shown)},
+        {MaryAnnWithout(QStringLiteral("--zone")) << QStringLiteral("--zone") << QString(128 * 1024, u'Z'),
+         QStringLiteral("--zone: unknown zone '%1…' (see --list-zones)").arg(QString(60, u'Z'))},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = ParseCommandLine(c.args);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.message.toStdString();
+        EXPECT_EQ(std::get<UsageError>(parsed).message, c.message);
+    }
 }
 
 }  // namespace

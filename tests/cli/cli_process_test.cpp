@@ -33,7 +33,10 @@ std::string ReadFile(const std::string& path)
     return buffer.str();
 }
 
-ProcessResult RunCli(const std::vector<std::string>& arguments)
+// Where the tool's standard output goes.
+enum class Output { Captured, FullDevice, Closed };
+
+ProcessResult RunCli(const std::vector<std::string>& arguments, Output output = Output::Captured)
 {
     char outPath[] = "/tmp/lunarys-cli-out-XXXXXX";
     char errPath[] = "/tmp/lunarys-cli-err-XXXXXX";
@@ -48,7 +51,12 @@ ProcessResult RunCli(const std::vector<std::string>& arguments)
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    if (output == Output::Captured)
+        posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    else if (output == Output::FullDevice)
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_addclose(&actions, 1);
     posix_spawn_file_actions_adddup2(&actions, errFd, 2);
     pid_t pid = 0;
     ProcessResult result;
@@ -140,12 +148,15 @@ TEST(CliReading, AnInputCheckFailureIsOneLineOnStandardError)
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"}, "Please Enter Name"},
-        {{"--name", "  ", "--date", "1990-07-04", "--time", "06:30"}, "Please Enter Name"},
+        {{"--name", "", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter Name"},
+        {{"--name", "  ", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter Name"},
         {{"--name", "Mary-Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
          "Please Enter only Letters"},
-        {{"--name", "R2D2", "--date", "1990-07-04", "--time", "06:30"}, "Please Enter only Letters"},
-        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lat", "18:57N"},
+        {{"--name", "R2D2", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter only Letters"},
+        {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", ":50E", "--lat", "18:57N"},
          "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
         {{"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "180:00E", "--lat", "18:57N"},
          "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
@@ -176,6 +187,22 @@ TEST(CliReading, NamesOfAnyAlphabetInCapitals)
         RunCli({"--name", "José Ñúñez", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"name\": \"JOSÉ ÑÚÑEZ\""), std::string::npos);
+}
+
+// Output that does not arrive is a failure, told in one line.
+TEST(CliOutput, AFailedWriteIsReported)
+{
+    const struct {
+        Output output;
+        const char* reason;
+    } targets[] = {{Output::FullDevice, "No space left on device"}, {Output::Closed, "Bad file descriptor"}};
+    const std::vector<std::string> runs[] = {kMaryAnn, With(kMaryAnn, {"--json"}), {"--help"}, {"--list-zones"}};
+    for (const auto& target : targets)
+        for (const auto& args : runs) {
+            const ProcessResult r = RunCli(args, target.output);
+            EXPECT_EQ(r.status, 1) << args.back() << ", " << target.reason;
+            EXPECT_EQ(r.err, std::string("lunarys-cli: cannot write the output: ") + target.reason + "\n");
+        }
 }
 
 TEST(CliUsage, ErrorsHelpVersionAndZones)

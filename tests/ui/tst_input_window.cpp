@@ -101,6 +101,8 @@ private slots:
     void tabOrder();
     void keyFilters_data();
     void keyFilters();
+    void altCombinations_data();
+    void altCombinations();
     void pasteByKey_data();
     void pasteByKey();
     void pasteFromContextMenu_data();
@@ -274,6 +276,49 @@ void InputWindowTest::keyFilters()
     Send(edit, keys);
     QCOMPARE(edit.text(), expectedText);
     QCOMPARE(w.fakes.dialogs.messages, expectedMessages);
+}
+
+void InputWindowTest::altCombinations_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("menu");   // the menu it opens; "" = none
+
+    QTest::newRow("Alt+Q in a degree box") << "txtLonD" << int(Qt::Key_Q) << int(Qt::AltModifier) << "";
+    QTest::newRow("Alt+3 in the name box") << "txtName" << int(Qt::Key_3) << int(Qt::AltModifier) << "";
+    QTest::newRow("Alt+Shift+A in a minute box") << "txtLatM" << int(Qt::Key_A)
+                                                 << int(Qt::AltModifier | Qt::ShiftModifier) << "";
+    QTest::newRow("Meta+7 in the name box") << "txtName" << int(Qt::Key_7) << int(Qt::MetaModifier) << "";
+    QTest::newRow("Alt+F from the name box") << "txtName" << int(Qt::Key_F) << int(Qt::AltModifier) << "mnuFile";
+    QTest::newRow("Alt+H from a degree box") << "txtLatD" << int(Qt::Key_H) << int(Qt::AltModifier) << "mnuHelp";
+}
+
+// Keys go the whole way a keyboard's do, through the window's shortcuts: an
+// access key opens its menu, any other Alt or Meta combination types nothing.
+void InputWindowTest::altCombinations()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, menu);
+
+    InputWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    const QString before = box == QStringLiteral("txtName") ? QStringLiteral("ANN") : QStringLiteral("1");
+    edit.setText(before);
+    edit.setFocus();
+
+    QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QWidget* popup = QApplication::activePopupWidget();
+    QCOMPARE(popup ? popup->objectName() : QString(), menu);
+    if (popup)
+        popup->close();
+    QCOMPARE(edit.text(), before);
+    QVERIFY(w.fakes.dialogs.messages.isEmpty());
 }
 
 void InputWindowTest::pasteByKey_data()

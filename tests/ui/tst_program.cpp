@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest/QtTest>
 
+#include <unistd.h>
+
 #include "support.h"
 #include "ui/shell/link_label.h"
 #include "ui/shell/production_platform.h"
@@ -76,6 +78,8 @@ private slots:
     void secondCopyRefused();
     void lockFileRefusesASecondHolder();
     void lockFileTakenOverFromACrashedCopy();
+    void lockFileOnlyALiveCopyHolds_data();
+    void lockFileOnlyALiveCopyHolds();
     void settingsStoreKeepsAnIsoDate();
     void quitClosesEveryWindow_data();
     void quitClosesEveryWindow();
@@ -218,7 +222,7 @@ void ProgramTest::lockFileTakenOverFromACrashedCopy()
     QVERIFY(holder.waitForReadyRead(10000));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
 
-    LockFileInstanceLock whileRunning(path);
+    LockFileInstanceLock whileRunning(path, QStringLiteral(LOCK_HOLDER_PATH));
     QVERIFY(!whileRunning.TryAcquire());
 
     holder.kill();   // a crash: the lock file stays behind
@@ -227,6 +231,73 @@ void ProgramTest::lockFileTakenOverFromACrashedCopy()
 
     LockFileInstanceLock next(path);
     QVERIFY(next.TryAcquire());
+}
+
+void ProgramTest::lockFileOnlyALiveCopyHolds_data()
+{
+    QTest::addColumn<QString>("content");   // {holder}, {ended}, {self}, {host} filled in
+    QTest::addColumn<QString>("folder");    // "ok", "missing", "read-only"
+    QTest::addColumn<QString>("outcome");   // "refused", "taken", "started unlocked"
+
+    const QString lines = QStringLiteral("%1\nui_lock_holder\n%2\n");
+    QTest::newRow("a running copy") << lines.arg("{holder}", "{host}") << "ok" << "refused";
+    QTest::newRow("empty") << "" << "ok" << "taken";
+    QTest::newRow("garbage") << "\x01lunarys\n\n\xff" << "ok" << "taken";
+    QTest::newRow("a running copy on another host") << lines.arg("{holder}", "elsewhere") << "ok" << "taken";
+    QTest::newRow("a copy that has ended") << lines.arg("{ended}", "{host}") << "ok" << "taken";
+    QTest::newRow("another program") << lines.arg("{self}", "{host}") << "ok" << "taken";
+    QTest::newRow("no folder") << "" << "missing" << "started unlocked";
+    if (::geteuid() != 0)   // the superuser writes into any folder
+        QTest::newRow("read-only folder") << "" << "read-only" << "started unlocked";
+}
+
+// Copies of the helper stand for copies of the program. Only a file naming a
+// running one of this host refuses the start; any other file is taken over.
+void ProgramTest::lockFileOnlyALiveCopyHolds()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, folder);
+    QFETCH(QString, outcome);
+
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QProcess holder;   // a running copy, holding a lock file of its own
+    holder.start(QStringLiteral(LOCK_HOLDER_PATH), {temporary.filePath(QStringLiteral("own.lock"))});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QProcess ended;
+    ended.start(QStringLiteral(LOCK_HOLDER_PATH), {});
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+
+    QDir dir(temporary.path());
+    if (folder != QStringLiteral("missing"))
+        QVERIFY(dir.mkdir(QStringLiteral("run")));
+    const QString path = dir.filePath(QStringLiteral("run/lunarys.lock"));
+    if (!content.isEmpty() || folder == QStringLiteral("ok")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        content.replace(QStringLiteral("{holder}"), QString::number(holder.processId()))
+            .replace(QStringLiteral("{ended}"), QString::number(endedPid))
+            .replace(QStringLiteral("{self}"), QString::number(QCoreApplication::applicationPid()))
+            .replace(QStringLiteral("{host}"), QSysInfo::machineHostName());
+        file.write(content.toLatin1());
+    }
+    if (folder == QStringLiteral("read-only"))
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::ExeOwner));
+    if (outcome == QStringLiteral("started unlocked"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^lunarys: cannot create the lock file ")));
+
+    LockFileInstanceLock lock(path, QStringLiteral(LOCK_HOLDER_PATH));
+    QCOMPARE(lock.TryAcquire(), outcome != QStringLiteral("refused"));
+    if (outcome == QStringLiteral("taken")) {   // the file now names this process
+        qint64 pid = 0;
+        QVERIFY(QLockFile(path).getLockInfo(&pid, nullptr, nullptr));
+        QCOMPARE(pid, QCoreApplication::applicationPid());
+    }
+    holder.kill();
+    holder.waitForFinished();
+    QFile::setPermissions(dir.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void ProgramTest::settingsStoreKeepsAnIsoDate()

@@ -28,7 +28,7 @@ constexpr char32_t kSpace = 32;
 // The character code a key press types, as a box's key handler sees it:
 // Ctrl with a letter gives the control codes 1 to 26, Enter 13, Backspace 8.
 // Keys that type nothing (arrows, Delete, function keys), focus moves by Tab
-// and Alt or Meta combinations (access keys) have none.
+// and Alt or Meta combinations have none.
 std::optional<char32_t> TypedCode(const QKeyEvent& key)
 {
     const int k = key.key();
@@ -56,6 +56,17 @@ std::optional<char32_t> TypedCode(const QKeyEvent& key)
     if (QChar::category(code) == QChar::Other_Control)
         return std::nullopt;
     return code;
+}
+
+// An Alt or Meta combination that carries text. The window takes its access
+// keys as shortcuts before the key press is sent, so one that reaches a box
+// is no access key; the line edit would still insert its text.
+bool IsAltOrMetaText(const QKeyEvent& key)
+{
+    if (!(key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QString text = key.text();
+    return !text.isEmpty() && QChar::category(text.toUcs4().value(0)) != QChar::Other_Control;
 }
 
 bool IsAsciiDigit(char32_t code) { return code >= U'0' && code <= U'9'; }
@@ -132,6 +143,8 @@ bool KeyFilter::OnKeyPress(const QKeyEvent& key)
         Insert(QGuiApplication::clipboard()->text());
         return true;
     }
+    if (IsAltOrMetaText(key))
+        return true;   // types nothing, and is no mistake worth a message
     const std::optional<char32_t> code = TypedCode(key);
     if (!code)
         return false;

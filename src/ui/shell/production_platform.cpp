@@ -1,11 +1,18 @@
 #include "ui/shell/production_platform.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include "ui/shell/program_texts.h"
 
@@ -25,6 +32,34 @@ QString ForDisplay(QString text)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
+}
+
+// The executable a process runs ("self" for this one), as the system names
+// it; empty when the process is gone or not ours to look at.
+QString RunningExecutable(const QString& process)
+{
+    QString target = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(process));
+    const QString replaced = QStringLiteral(" (deleted)");   // updated while it runs
+    if (target.endsWith(replaced))
+        target.chop(replaced.size());
+    return target;
+}
+
+// Removes a lock file that no process holds locked. QLockFile keeps its own
+// file locked (flock) while it is held, so a living holder's file stays; so
+// does one that was replaced by a new lock since it was opened here.
+void RemoveUnheldFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat opened {};
+    struct stat named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::stat(name.constData(), &named) == 0
+        && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
+        ::unlink(name.constData());
+    ::close(fd);
 }
 
 }  // namespace
@@ -80,21 +115,54 @@ bool QSettingsStore::Write(const QString& section, const QString& key, const QSt
 
 LockFileInstanceLock::LockFileInstanceLock() : LockFileInstanceLock(DefaultPath()) {}
 
-LockFileInstanceLock::LockFileInstanceLock(const QString& lockFilePath) : lock_(lockFilePath)
+LockFileInstanceLock::LockFileInstanceLock(const QString& lockFilePath)
+    : LockFileInstanceLock(lockFilePath, RunningExecutable(QStringLiteral("self")))
+{
+}
+
+LockFileInstanceLock::LockFileInstanceLock(const QString& lockFilePath, const QString& program)
+    : lock_(lockFilePath), path_(lockFilePath), program_(QFileInfo(program).canonicalFilePath())
 {
     // Never treat the lock of a living copy as stale, however long it has
     // been running; a dead owner is recognised by its process id instead.
     lock_.setStaleLockTime(0);
 }
 
-bool LockFileInstanceLock::TryAcquire() { return lock_.isLocked() || lock_.tryLock(0); }
+bool LockFileInstanceLock::TryAcquire()
+{
+    // A stale file is removed in one round and the lock taken in the next; a
+    // copy starting at the same moment may take it first.
+    for (int round = 0; round < 3; ++round) {
+        if (lock_.isLocked() || lock_.tryLock(0))
+            return true;
+        if (lock_.error() != QLockFile::LockFailedError)
+            break;   // the file cannot be made at all
+        if (NamesARunningCopy())
+            return false;
+        RemoveUnheldFile(path_);
+    }
+    qWarning("lunarys: cannot create the lock file %s; a second copy will not be noticed",
+             qUtf8Printable(QDir::toNativeSeparators(path_)));
+    return true;
+}
+
+bool LockFileInstanceLock::NamesARunningCopy() const
+{
+    qint64 pid = 0;
+    QString host;
+    if (!lock_.getLockInfo(&pid, &host, nullptr) || host != QSysInfo::machineHostName())
+        return false;
+    const QFileInfo process(QStringLiteral("/proc/%1").arg(pid));
+    return process.exists() && process.ownerId() == ::geteuid() && !program_.isEmpty()
+           && RunningExecutable(QString::number(pid)) == program_;
+}
 
 QString LockFileInstanceLock::DefaultPath()
 {
     // The runtime folder is private to the user, so one copy per user.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())   // a folder shared with other users: a file each
+        return QDir(QDir::tempPath()).filePath(QStringLiteral("lunarys-%1.lock").arg(::geteuid()));
     return QDir(folder).filePath(QStringLiteral("lunarys.lock"));
 }
 

@@ -41,19 +41,28 @@ private:
     QSettings settings_;
 };
 
-// A lock file in the user's runtime folder. A lock left behind by a copy
-// that crashed belongs to a process that no longer exists and is taken over.
+// A lock file in the user's runtime folder, held while the program runs.
+// Only a file naming a running copy of the program, of this user and this
+// host, refuses the start. Any other (left by a crash, empty, unreadable,
+// written on another host) is stale and taken over. Where no lock file can
+// be made, the program runs without one and says so on standard error.
 class LockFileInstanceLock final : public InstanceLock {
 public:
     LockFileInstanceLock();
     explicit LockFileInstanceLock(const QString& lockFilePath);
+    // Copies of `program` (an executable's path) count as copies of this one.
+    LockFileInstanceLock(const QString& lockFilePath, const QString& program);
 
     bool TryAcquire() override;
 
     static QString DefaultPath();
 
 private:
+    bool NamesARunningCopy() const;
+
     QLockFile lock_;
+    QString path_;
+    QString program_;
 };
 
 // Leaves the event loop, which ends main() and the process.
