@@ -84,7 +84,7 @@ std::optional<QString> ChooseOutput(const std::optional<QString>& format, bool j
 RenderedReading RenderReading(OutputFormat format, const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
     switch (format) {
-    case OutputFormat::Text: return {exports::ReadingDocumentText(reading, texts).toUtf8() + '\n', {}};
+    case OutputFormat::Text: return {exports::ReadingDocumentText(reading, texts).toUtf8(), {}};
     case OutputFormat::Json: return {presentation::ReadingAsJson(reading, texts), {}};
     case OutputFormat::Html: return {exports::ReadingAsHtml(reading, texts), {}};
     case OutputFormat::Pdf: return RenderPdf(reading, texts);

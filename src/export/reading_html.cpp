@@ -10,16 +10,16 @@ namespace {
 
 constexpr const char* kStyle = R"(body { margin: 0; color: #222; background: #fff; line-height: 1.5;
   font-family: system-ui, -apple-system, "Segoe UI", Roboto, "DejaVu Sans", sans-serif; }
-main { max-width: 46rem; margin: 0 auto; padding: 1rem; }
+main { max-width: 50rem; margin: 0 auto; padding: 1rem; }
 h1 { font-size: 1.6rem; line-height: 1.25; margin: 0.5rem 0 1rem; }
 h2 { font-size: 1.3rem; margin: 2rem 0 0.6rem; padding-bottom: 0.2rem; border-bottom: 2px solid #d9cc9c; }
 h3 { font-size: 1.12rem; margin: 1.4rem 0 0.4rem; }
 h4 { font-size: 1rem; margin: 1rem 0 0.3rem; }
 .summary { display: flex; flex-wrap: wrap; gap: 0 2rem; align-items: flex-start; }
 .summary h2 { margin-top: 0.5rem; }
-.wheel { flex: 1 1 16rem; max-width: 26rem; margin: 0 auto 1rem; }
+.wheel { flex: 1 1 16rem; max-width: 24rem; margin: 0 auto 1rem; }
 .wheel svg { display: block; width: 100%; height: auto; }
-.facts { flex: 1 1 16rem; }
+.facts { flex: 1 1 18rem; }
 dl { display: grid; grid-template-columns: max-content 1fr; gap: 0.1rem 0.8rem; margin: 0 0 1rem; }
 dt { font-weight: 600; color: #555; }
 dd { margin: 0; }
@@ -28,8 +28,7 @@ p { margin: 0 0 0.8rem; }
 .field b { color: #555; }
 @media (max-width: 30rem) {
   h1 { font-size: 1.35rem; }
-  dl { grid-template-columns: 1fr; }
-  dd { margin-bottom: 0.3rem; }
+  dl { gap: 0.2rem 0.6rem; }
 }
 @media print {
   body { font-size: 10.5pt; }

@@ -19,7 +19,7 @@ QString ReadingDocumentText(const engine::Reading& reading, const engine::Readin
     if (opening < 0)
         return text + QStringLiteral("\n\n") + block.chopped(1);
     text.insert(opening + 2, block);
-    return text;
+    return text + u'\n';
 }
 
 }  // namespace lunarys::exports
