@@ -73,7 +73,7 @@ QString SuggestedReadingPath(SettingsStore& settings, const QString& name)
     if (stored.kind == StoredText::Kind::Present && !stored.text.isEmpty() && QFileInfo(stored.text).isDir())
         return QDir(stored.text).filePath(fileName);
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty())
+    if (documents.isEmpty() || !QFileInfo(documents).isDir())
         documents = QDir::homePath();
     return QDir(documents).filePath(fileName);
 }

@@ -13,7 +13,7 @@ namespace lunarys::ui {
 inline const char* const ReadingFolderKey = "ReadingFolder";
 
 // "MARY ANN - Lunarys reading.pdf" in the folder last saved to, or else in
-// the user's Documents folder.
+// the user's Documents folder (the home folder when there is none).
 QString SuggestedReadingPath(SettingsStore& settings, const QString& name);
 
 // Save Reading As: asks for a file (PDF, HTML or plain text, by the chosen
