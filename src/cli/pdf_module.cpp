@@ -1,6 +1,7 @@
 // The module behind `lunarys-cli --format pdf`: a QGuiApplication for the
 // fonts, on the offscreen platform whatever display there is, then the PDF.
 #include <cstdio>
+#include <type_traits>
 
 #include <QGuiApplication>
 

@@ -1,5 +1,7 @@
 #include "export/reading_pdf.h"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QLocale>
