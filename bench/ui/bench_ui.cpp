@@ -57,6 +57,16 @@ public:
     void EndProcess() override {}
 };
 
+class NoFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> AskSaveFileName(const QString&, const QStringList&, QString*) override { return {}; }
+};
+
+class NoPrinting final : public Printing {
+public:
+    void PreviewAndPrint(QPrinter&, const std::function<void(QPrinter&)>&) override {}
+};
+
 struct QuietPlatform {
     QuietDialogs dialogs;
     NoWeb web;
@@ -64,7 +74,9 @@ struct QuietPlatform {
     MemorySettings settings;
     FreeLock lock;
     StayAlive process;
-    Platform services{dialogs, web, clock, settings, lock, process};
+    NoFileDialogs files;
+    NoPrinting printing;
+    Platform services{dialogs, web, clock, settings, lock, process, files, printing};
 };
 
 void WaitUntilShown(QWidget& widget)

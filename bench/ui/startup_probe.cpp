@@ -25,7 +25,9 @@ int main(int argc, char* argv[])
     lunarys::ui::QSettingsStore settings(folder.filePath(QStringLiteral("lunarys.ini")));
     lunarys::ui::LockFileInstanceLock lock(folder.filePath(QStringLiteral("lunarys.lock")));
     lunarys::ui::ApplicationExit exit;
-    lunarys::ui::Platform services{dialogs, web, clock, settings, lock, exit};
+    lunarys::ui::QtFileDialogs files;
+    lunarys::ui::PreviewPrinting printing;
+    lunarys::ui::Platform services{dialogs, web, clock, settings, lock, exit, files, printing};
 
     lunarys::engine::ChartState chart;
     lunarys::ui::Program program(services);

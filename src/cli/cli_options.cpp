@@ -132,10 +132,12 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption zone(QStringLiteral("zone"), {}, QStringLiteral("INDEX|ITEM"));
     const QCommandLineOption dst(QStringLiteral("dst"));
     const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
+    const QCommandLineOption output(QStringLiteral("output"), {}, QStringLiteral("FILE"));
     const QCommandLineOption listZones(QStringLiteral("list-zones"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({name, date, time, lon, lat, zone, dst, json, listZones, help, version});
+    parser.addOptions({name, date, time, lon, lat, zone, dst, json, format, output, listZones, help, version});
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments)) {
         // The parser's own words would repeat an unknown option raw.
@@ -160,7 +162,7 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.action = CliRequest::Action::ListZones;
         return request;
     }
-    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone})
+    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone, &format, &output})
         if (parser.values(*option).size() > 1)
             return UsageError{QStringLiteral("--%1: given more than once").arg(option->names().constFirst())};
     if (!parser.isSet(date))
@@ -196,7 +198,11 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     if (!parser.isSet(lat))
         return UsageError{QStringLiteral("--lat: missing; give DEG:MIN followed by N or S")};
     in.DaylightSaving = parser.isSet(dst);
-    request.json = parser.isSet(json);
+    const auto given = [&parser](const QCommandLineOption& option) {
+        return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
+    };
+    if (auto error = ChooseOutput(given(format), parser.isSet(json), given(output), request.output))
+        return UsageError{*error};
     return request;
 }
 
@@ -204,7 +210,8 @@ QString HelpText()
 {
     return QStringLiteral(
         "Usage: lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
-        "                   --lon DEG:MIN{E|W} --lat DEG:MIN{N|S} [--zone INDEX|ITEM] [--dst] [--json]\n"
+        "                   --lon DEG:MIN{E|W} --lat DEG:MIN{N|S} [--zone INDEX|ITEM] [--dst]\n"
+        "                   [--format text|json|html|pdf | --json] [--output FILE]\n"
         "       lunarys-cli --list-zones | --help | --version\n"
         "\n"
         "Computes a natal Sun-Moon midpoint reading: the Sun and Moon signs, the\n"
@@ -220,7 +227,12 @@ QString HelpText()
         "  --zone INDEX|ITEM    time zone: list index 0..70 or the exact list item;\n"
         "                       default 29, \"Greenwich Mean Time,GMT,0.0\"\n"
         "  --dst                daylight saving time was in effect\n"
-        "  --json               print the reading as one JSON object\n"
+        "  --format FORMAT      the reading as text (the default), json (one JSON\n"
+        "                       object), html (one web page with the chart wheel)\n"
+        "                       or pdf (needs --output)\n"
+        "  --json               the same as --format json\n"
+        "  --output FILE        write the reading to FILE, replacing it whole,\n"
+        "                       instead of standard output\n"
         "  --list-zones         print the 71 time zones, each after its index and a tab\n"
         "  -h, --help           print this help\n"
         "  --version            print the version\n"

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/output_format.h"
 #include "engine/birth_input.h"
 
 namespace lunarys::cli {
@@ -13,7 +14,7 @@ struct CliRequest {
     enum class Action { Reading, ListZones, Help, Version };
     Action action = Action::Reading;
     engine::BirthInput input;
-    bool json = false;
+    OutputChoice output;
 };
 
 // A command line the tool cannot use, told in one line naming the option.

@@ -1,4 +1,4 @@
-// lunarys-cli: one natal Sun-Moon midpoint reading, as text or JSON.
+// lunarys-cli: one natal Sun-Moon midpoint reading, as text, JSON, HTML or PDF.
 #include <cstdio>
 
 #include <QByteArray>
@@ -10,8 +10,6 @@
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
-#include "presentation/reading_json.h"
-#include "presentation/reading_text.h"
 
 namespace {
 
@@ -72,7 +70,17 @@ int main(int argc, char* argv[])
 
     const auto& reading = std::get<engine::Reading>(outcome);
     const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
-    if (request.json)
-        return Print(presentation::ReadingAsJson(reading, texts));
-    return Print(presentation::ReadingAsText(reading, texts).toUtf8() + '\n');
+    const cli::RenderedReading output = cli::RenderReading(request.output.format, reading, texts);
+    if (!output.failure.isEmpty()) {
+        Write(stderr, QStringLiteral("lunarys-cli: %1\n").arg(output.failure).toUtf8());
+        return kNotWritten;
+    }
+    if (!request.output.file.isEmpty()) {
+        if (const auto message = cli::WriteOutputFile(request.output.file, output.bytes)) {
+            Write(stderr, message->toUtf8() + '\n');
+            return kNotWritten;
+        }
+        return 0;
+    }
+    return Print(output.bytes);
 }

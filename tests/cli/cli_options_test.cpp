@@ -33,7 +33,8 @@ TEST(ParseCommandLine, TheWorkedExample)
     ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed));
     const CliRequest& r = std::get<CliRequest>(parsed);
     EXPECT_EQ(r.action, CliRequest::Action::Reading);
-    EXPECT_FALSE(r.json);
+    EXPECT_EQ(r.output.format, OutputFormat::Text);
+    EXPECT_EQ(r.output.file, QString());
     EXPECT_EQ(r.input.Name, QStringLiteral("Mary Ann"));
     EXPECT_EQ(r.input.Year, 1990);
     EXPECT_EQ(r.input.MonthIndex, 6);
@@ -57,7 +58,7 @@ TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
                                                "--dst", "--json"}));
     ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed));
     const CliRequest& r = std::get<CliRequest>(parsed);
-    EXPECT_TRUE(r.json);
+    EXPECT_EQ(r.output.format, OutputFormat::Json);
     EXPECT_TRUE(r.input.DaylightSaving);
     EXPECT_EQ(r.input.ZoneIndex, 34);
     EXPECT_EQ(r.input.Hour, 23);

@@ -5,6 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -36,13 +39,16 @@ std::string ReadFile(const std::string& path)
 // Where the tool's standard output goes.
 enum class Output { Captured, FullDevice, Closed };
 
-ProcessResult RunCli(const std::vector<std::string>& arguments, Output output = Output::Captured)
+// `prefix` runs the tool through another program, such as a shell.
+ProcessResult RunCli(const std::vector<std::string>& arguments, const std::vector<std::string>& prefix = {},
+                     Output output = Output::Captured)
 {
     char outPath[] = "/tmp/lunarys-cli-out-XXXXXX";
     char errPath[] = "/tmp/lunarys-cli-err-XXXXXX";
     const int outFd = mkstemp(outPath);
     const int errFd = mkstemp(errPath);
-    std::vector<std::string> argv_{LUNARYS_CLI_PATH};
+    std::vector<std::string> argv_ = prefix;
+    argv_.push_back(LUNARYS_CLI_PATH);
     argv_.insert(argv_.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& a : argv_)
@@ -93,7 +99,10 @@ TEST(CliGolden, OutputsMatchTheCommittedFiles)
         std::vector<std::string> args;
     } cases[] = {
         {"mary-ann.txt", kMaryAnn},
+        {"mary-ann.txt", With(kMaryAnn, {"--format", "text"})},
+        {"mary-ann.html", With(kMaryAnn, {"--format", "html"})},
         {"mary-ann.json", With(kMaryAnn, {"--json"})},
+        {"mary-ann.json", With(kMaryAnn, {"--format", "json", "--json"})},
         {"sao-paulo-dst.json",
          {"--name", "Ana Lucia", "--date", "1975-02-14", "--time", "22:05:40", "--zone", "Brazil Zone 2,BZT2,-3.0",
           "--dst", "--lon", "46:38W", "--lat", "23:33S", "--json"}},
@@ -199,7 +208,7 @@ TEST(CliOutput, AFailedWriteIsReported)
     const std::vector<std::string> runs[] = {kMaryAnn, With(kMaryAnn, {"--json"}), {"--help"}, {"--list-zones"}};
     for (const auto& target : targets)
         for (const auto& args : runs) {
-            const ProcessResult r = RunCli(args, target.output);
+            const ProcessResult r = RunCli(args, {}, target.output);
             EXPECT_EQ(r.status, 1) << args.back() << ", " << target.reason;
             EXPECT_EQ(r.err, std::string("lunarys-cli: cannot write the output: ") + target.reason + "\n");
         }
@@ -236,6 +245,124 @@ TEST(CliUsage, ErrorsHelpVersionAndZones)
     }
     EXPECT_EQ(count, 71);
     EXPECT_NE(zones.out.find("34\tIndian Time, IST, +5.3\n"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of its own for each test, removed afterwards.
+struct Scratch {
+    Scratch()
+    {
+        char name[] = "/tmp/lunarys-cli-files-XXXXXX";
+        path = mkdtemp(name);
+    }
+    ~Scratch() { fs::remove_all(path); }
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::string path;
+};
+
+TEST(CliOutput, FormatAndOutputUsageErrors)
+{
+    const struct {
+        std::vector<std::string> more;
+        const char* option;
+    } cases[] = {
+        {{"--format", "pdf"}, "--format pdf"},
+        {{"--format", "xml"}, "--format"},
+        {{"--json", "--format", "html"}, "--json"},
+        {{"--format", "text", "--format", "html"}, "--format"},
+        {{"--output", ""}, "--output"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = kMaryAnn;
+        args.insert(args.end(), c.more.begin(), c.more.end());
+        const ProcessResult r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << c.option;
+        EXPECT_EQ(r.out, "") << c.option;
+        EXPECT_EQ(r.err.rfind(std::string("lunarys-cli: ") + c.option, 0), 0u) << r.err;
+    }
+}
+
+// The file holds what standard output would have: a file already there is
+// replaced whole, not overwritten in part.
+TEST(CliOutput, OutputReplacesAFileWhole)
+{
+    Scratch folder;
+    const std::string file = folder.path + "/reading.html";
+    std::ofstream(file) << std::string(100000, 'x');
+    const ProcessResult r = RunCli(With(kMaryAnn, {"--format", "html", "--output", file}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(ReadFile(file), RunCli(With(kMaryAnn, {"--format", "html"})).out);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"reading.html"});
+}
+
+TEST(CliOutput, AFailedWriteSaysWhyAndLeavesNothingBehind)
+{
+    Scratch folder;
+    fs::create_directory(folder.path + "/taken.pdf");
+    const std::string earlier = folder.path + "/earlier.pdf";
+    std::ofstream(earlier) << "the earlier reading";
+    // A file size limit of 8 blocks stands for a full disk: neither the PDF
+    // nor the text (written at once, and at the end from Qt's buffer) fits.
+    const std::vector<std::string> fullDisk = {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\""};
+    const struct {
+        const char* format;
+        std::string file;
+        std::vector<std::string> prefix;
+        const char* reason;
+    } cases[] = {
+        {"pdf", folder.path + "/missing/reading.pdf", {}, "No such file or directory"},
+        {"html", folder.path + "/taken.pdf", {}, "Is a directory"},
+        {"pdf", earlier, fullDisk, "File too large"},
+        {"text", earlier, fullDisk, "File too large"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = RunCli(With(kMaryAnn, {"--format", c.format, "--output", c.file}), c.prefix);
+        EXPECT_EQ(r.status, 1) << c.file;
+        EXPECT_EQ(r.out, "") << c.file;
+        EXPECT_EQ(r.err, "lunarys-cli: cannot write '" + c.file + "': " + c.reason + "\n");
+    }
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"earlier.pdf", "taken.pdf"}));
+    EXPECT_TRUE(fs::is_empty(folder.path + "/taken.pdf"));
+    EXPECT_EQ(ReadFile(earlier), "the earlier reading");
+}
+
+// The PDF's text, as a reader's copy and paste or a search would find it.
+TEST(CliOutput, PdfHoldsTheReadingAsText)
+{
+    const std::string pdftotext = LUNARYS_PDFTOTEXT;
+    if (pdftotext.empty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; the PDF's text is not checked";
+    Scratch folder;
+    const std::string pdf = folder.path + "/MARY ANN - Lunarys reading.pdf";
+    const ProcessResult r = RunCli(With(kMaryAnn, {"--format", "pdf", "--output", pdf}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(pdf).rfind("%PDF-", 0), 0u);
+
+    const std::string text = folder.path + "/reading.txt";
+    const std::string command = "'" + pdftotext + "' -enc UTF-8 '" + pdf + "' '" + text + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::string words = ReadFile(text);
+    std::replace(words.begin(), words.end(), '\n', ' ');
+    for (const char* expected :
+         {"Midpoint astrology reading for MARY ANN", "Time zone: Indian Time, IST, +5.3",
+          "Universal time used: 1990-07-04T01:00Z", "About Midpoint Astrology", "About Sun, Moon and House",
+          "You have a very charming personality that", "Midpoint lies in: 3rd House",
+          "More About Third House"})
+        EXPECT_NE(words.find(expected), std::string::npos) << expected;
 }
 
 }  // namespace

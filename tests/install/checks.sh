@@ -33,13 +33,15 @@ check_file_set() {
   fi
 }
 
-# check_no_build_runpath BINARY BUILD_DIR: the installed program does not look
-# for libraries in the build tree (it would work here and nowhere else).
+# check_no_build_runpath BINARY BUILD_DIR: the installed program (or module)
+# does not look for libraries in the build tree (it would work here and
+# nowhere else).
 check_no_build_runpath() {
   local bin=$1 build
   build=$(cd "$2" && pwd -P)
   step "no build-tree library path in $(basename "$bin")"
-  [ -x "$bin" ] || fail "$bin is not an executable file"
+  [ -f "$bin" ] || fail "$bin is not there"
+  case $bin in *.so) ;; *) [ -x "$bin" ] || fail "$bin is not an executable file" ;; esac
   local dyn
   dyn=$(readelf -d "$bin") || fail "readelf cannot read $bin"
   if grep -E '\((RUNPATH|RPATH)\)' <<< "$dyn" | grep -qF "$build"; then
@@ -48,7 +50,8 @@ check_no_build_runpath() {
 }
 
 # check_cli VERSION CMD...: the installed lunarys-cli prints its version, reads
-# the 1990-07-04 example as JSON, and refuses a date it cannot use.
+# the 1990-07-04 example as JSON and as PDF (through its PDF module), and
+# refuses a date it cannot use.
 check_cli() {
   local version=$1; shift
   step "lunarys-cli --version"
@@ -80,6 +83,11 @@ for b in bad:
     print("  " + b, file=sys.stderr)
 sys.exit(1 if bad else 0)
 PY
+
+  step "lunarys-cli --format pdf with the 1990-07-04 example"
+  out=$("$@" --format pdf --output /dev/stdout "${EXAMPLE_ARGS[@]}" | { head -c 5; cat > /dev/null; }) \
+    || fail "lunarys-cli --format pdf failed"
+  [ "$out" = "%PDF-" ] || fail "lunarys-cli --format pdf wrote no PDF (it begins '$out')"
 
   step "lunarys-cli refuses an unusable date with exit status 2"
   local status=0

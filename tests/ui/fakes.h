@@ -3,12 +3,14 @@
 // Stand-ins for everything outside the program, recording what the windows
 // asked of them.
 #include <functional>
+#include <optional>
 
 #include <QDate>
 #include <QDialog>
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include "engine/chart_state.h"
@@ -99,6 +101,41 @@ public:
     int ends = 0;
 };
 
+// Answers a save dialog with the path set here (none: cancelled), recording
+// what it was offered.
+class FakeFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> AskSaveFileName(const QString& suggestedPath, const QStringList& filters,
+                                           QString* chosenFilter) override
+    {
+        suggested.append(suggestedPath);
+        offered = filters;
+        if (chosenFilter && !filter.isEmpty())
+            *chosenFilter = filter;
+        return answer;
+    }
+
+    std::optional<QString> answer;
+    QString filter;
+    QStringList suggested;
+    QStringList offered;
+};
+
+// Paints the pages once on the printer it is given, as a preview would.
+class FakePrinting final : public Printing {
+public:
+    void PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    {
+        ++previews;
+        if (beforePaint)
+            beforePaint(printer);
+        paint(printer);
+    }
+
+    int previews = 0;
+    std::function<void(QPrinter&)> beforePaint;
+};
+
 struct FakePlatform {
     FakeDialogs dialogs;
     FakeWeb web;
@@ -106,7 +143,9 @@ struct FakePlatform {
     FakeSettings settings;
     FakeLock lock;
     FakeProcess process;
-    Platform services{dialogs, web, clock, settings, lock, process};
+    FakeFileDialogs files;
+    FakePrinting printing;
+    Platform services{dialogs, web, clock, settings, lock, process, files, printing};
 };
 
 }  // namespace lunarys::ui::testing

@@ -308,7 +308,8 @@ void ProgramTest::settingsStoreKeepsAnIsoDate()
 
     FakePlatform fakes;
     QSettingsStore store(path);
-    Platform services{fakes.dialogs, fakes.web, fakes.clock, store, fakes.lock, fakes.process};
+    Platform services{fakes.dialogs, fakes.web, fakes.clock, store, fakes.lock, fakes.process,
+                      fakes.files, fakes.printing};
     Program program(services);
 
     QCOMPARE(store.Read(QStringLiteral("Settings"), QStringLiteral("ReminderDate")).kind, StoredText::Kind::Absent);
@@ -326,7 +327,8 @@ void ProgramTest::settingsStoreKeepsAnIsoDate()
     // Sixteen days later the question comes, from the stored value.
     fakes.clock.today = QDate(2024, 5, 17);
     QSettingsStore reopened(path);
-    Platform later{fakes.dialogs, fakes.web, fakes.clock, reopened, fakes.lock, fakes.process};
+    Platform later{fakes.dialogs, fakes.web, fakes.clock, reopened, fakes.lock, fakes.process, fakes.files,
+                   fakes.printing};
     Program(later).UpdateReminder();
     QCOMPARE(fakes.dialogs.questions, QList<ShownMessage>{kUpdateQuestion});
     QCOMPARE(reopened.Read(QStringLiteral("Settings"), QStringLiteral("ReminderDate")).text,
@@ -377,7 +379,9 @@ void ProgramTest::menus_data()
                                                 QStringLiteral("E&xit")};
     QTest::newRow("input, Help") << "frmMain" << "mnuHelp" << help;
     QTest::newRow("result, File") << "frmDisplay" << "mnuFile"
-                                  << QStringList{QStringLiteral("&Back"), QStringLiteral("E&xit")};
+                                  << QStringList{QStringLiteral("&Back"), QStringLiteral("&Save Reading As\u2026"),
+                                                 QStringLiteral("&Print\u2026"), QStringLiteral("-"),
+                                                 QStringLiteral("E&xit")};
     QTest::newRow("result, Help") << "frmDisplay" << "mnuHelp" << resultHelp;
 }
 

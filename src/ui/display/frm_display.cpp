@@ -21,6 +21,7 @@
 #include "presentation/reading_labels.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
+#include "ui/display/reading_files.h"
 #include "ui/shell/accessibility.h"
 #include "ui/shell/app_icon.h"
 #include "ui/shell/link_label.h"
@@ -359,6 +360,15 @@ void FrmDisplay::BuildMenus()
     QAction* back = file->addAction(QStringLiteral("&Back"));
     back->setObjectName(QStringLiteral("mnuFileBack"));
     connect(back, &QAction::triggered, this, &FrmDisplay::backRequested);
+    QAction* save = file->addAction(QStringLiteral("&Save Reading As\u2026"));
+    save->setObjectName(QStringLiteral("mnuFileSave"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &FrmDisplay::SaveReading);
+    QAction* print = file->addAction(QStringLiteral("&Print\u2026"));
+    print->setObjectName(QStringLiteral("mnuFilePrint"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &FrmDisplay::PrintReading);
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &FrmDisplay::Exit);
@@ -402,6 +412,20 @@ void FrmDisplay::ShowReading(const engine::Reading& reading, const engine::Readi
 {
     midpointPage_->Fill(reading, texts);
     sunMoonHousePage_->Fill(reading, texts);
+    reading_ = reading;
+    texts_ = texts;
+}
+
+void FrmDisplay::SaveReading()
+{
+    if (reading_)
+        SaveReadingAs(program_.Services(), *reading_, texts_);
+}
+
+void FrmDisplay::PrintReading()
+{
+    if (reading_)
+        ui::PrintReading(program_.Services(), *reading_, texts_);
 }
 
 void FrmDisplay::Exit() { close(); }

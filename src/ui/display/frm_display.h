@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QFrame>
 #include <QMainWindow>
 
@@ -55,15 +57,21 @@ private:
     QTextEdit* RTBHouseDesc_ = nullptr;
 };
 
-// The result window: one reading on two tabs, with Back and Exit.
+// The result window: one reading on two tabs, with Back and Exit, and the
+// reading saved to a file or printed from the File menu.
 class FrmDisplay : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit FrmDisplay(Program& program, QWidget* parent = nullptr);
 
-    // Writes a reading into both tabs; the window is not shown here.
+    // Writes a reading into both tabs and keeps it for saving and printing;
+    // the window is not shown here.
     void ShowReading(const engine::Reading& reading, const engine::ReadingTexts& texts);
+
+    // Save Reading As and Print, for the reading shown.
+    void SaveReading();
+    void PrintReading();
 
     // Back: the owner closes this window and brings back the input window.
     // Exit: the program ends.
@@ -86,6 +94,8 @@ private:
     SunMoonHousePage* sunMoonHousePage_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
+    std::optional<engine::Reading> reading_;
+    engine::ReadingTexts texts_;
 };
 
 }  // namespace lunarys::ui

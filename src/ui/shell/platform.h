@@ -1,12 +1,17 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include "engine/input_check.h"
 
 class QDialog;
+class QPrinter;
 
 namespace lunarys::ui {
 
@@ -62,6 +67,27 @@ public:
     virtual bool TryAcquire() = 0;
 };
 
+// Asks the user where to keep a file.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // A save dialog opened at the suggested path, offering the filters
+    // ("PDF document (*.pdf)"), the first chosen unless `chosenFilter` names
+    // another. The path, or none when the user cancelled; `chosenFilter` then
+    // holds the filter in force.
+    virtual std::optional<QString> AskSaveFileName(const QString& suggestedPath, const QStringList& filters,
+                                                   QString* chosenFilter) = 0;
+};
+
+// Puts pages on paper.
+class Printing {
+public:
+    virtual ~Printing() = default;
+    // Shows the pages that `paint` draws on the printer, with a button that
+    // chooses a printer and prints them; returns when the user is done.
+    virtual void PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+};
+
 // Ends the process once every window has been closed.
 class ProcessControl {
 public:
@@ -78,6 +104,8 @@ struct Platform {
     SettingsStore& settings;
     InstanceLock& instanceLock;
     ProcessControl& process;
+    FileDialogs& files;
+    Printing& printing;
 };
 
 }  // namespace lunarys::ui

@@ -10,7 +10,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QSysInfo>
 
@@ -80,6 +83,27 @@ bool MessageBoxDialogs::AskYesNo(const QString& question, MessageIcon icon)
 }
 
 void MessageBoxDialogs::RunModal(QDialog& dialog) { dialog.exec(); }
+
+std::optional<QString> QtFileDialogs::AskSaveFileName(const QString& suggestedPath, const QStringList& filters,
+                                                      QString* chosenFilter)
+{
+    QString filter = chosenFilter && !chosenFilter->isEmpty() ? *chosenFilter : filters.value(0);
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), suggestedPath,
+                                                      filters.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    if (chosenFilter)
+        *chosenFilter = filter;
+    return path;
+}
+
+void PreviewPrinting::PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* pages) { paint(*pages); });
+    preview.exec();
+}
 
 void DesktopWebOpener::Open(const QUrl& address) { QDesktopServices::openUrl(address); }
 
@@ -168,6 +192,9 @@ QString LockFileInstanceLock::DefaultPath()
 
 void ApplicationExit::EndProcess() { QCoreApplication::exit(0); }
 
-Platform ProductionPlatform::Services() { return Platform{dialogs_, web_, clock_, settings_, lock_, exit_}; }
+Platform ProductionPlatform::Services()
+{
+    return Platform{dialogs_, web_, clock_, settings_, lock_, exit_, files_, printing_};
+}
 
 }  // namespace lunarys::ui

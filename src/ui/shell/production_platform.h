@@ -26,6 +26,19 @@ public:
     QDate Today() const override;
 };
 
+// Qt's save dialog, over the active window.
+class QtFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> AskSaveFileName(const QString& suggestedPath, const QStringList& filters,
+                                           QString* chosenFilter) override;
+};
+
+// Qt's print preview; its print button opens the print dialog.
+class PreviewPrinting final : public Printing {
+public:
+    void PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+};
+
 // QSettings in the user's own settings area of the program.
 class QSettingsStore final : public SettingsStore {
 public:
@@ -84,6 +97,8 @@ private:
     QSettingsStore settings_;
     LockFileInstanceLock lock_;
     ApplicationExit exit_;
+    QtFileDialogs files_;
+    PreviewPrinting printing_;
 };
 
 }  // namespace lunarys::ui
