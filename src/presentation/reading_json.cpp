@@ -7,6 +7,12 @@
 
 namespace lunarys::presentation {
 
+namespace {
+
+QJsonValue TextOrNull(const QString& text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+
+}  // namespace
+
 QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingTexts& t)
 {
     const engine::Sign midpoint = r.Midpoint.Sign;
@@ -14,6 +20,12 @@ QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingT
         {QStringLiteral("name"), r.Birth.Name},
         {QStringLiteral("timeZoneHours"), r.Clock.ZoneHours},
         {QStringLiteral("timeZoneMinutes"), r.Clock.ZoneMinutes},
+        {QStringLiteral("clock"),
+         QJsonObject{{QStringLiteral("timeZone"), TextOrNull(r.Clock.TimeZone)},
+                     {QStringLiteral("utcOffsetMinutes"), r.Clock.UtcOffsetMinutes},
+                     {QStringLiteral("daylightSaving"), r.Clock.DaylightSaving},
+                     {QStringLiteral("universalTime"), UniversalTimeText(r.Clock)},
+                     {QStringLiteral("note"), TextOrNull(r.Clock.Note)}}},
         {QStringLiteral("sun"),
          QJsonObject{{QStringLiteral("longitude"), r.Sun.Longitude},
                      {QStringLiteral("whole"), r.Sun.Whole},

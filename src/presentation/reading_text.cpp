@@ -27,8 +27,13 @@ QString ReadingAsText(const engine::Reading& r, const engine::ReadingTexts& t)
 {
     QString out;
     out += QStringLiteral("Midpoint astrology reading for %1\n").arg(r.Birth.Name);
-    out += QStringLiteral("Sun %1, Moon %2, Ascendant %3\n\n")
+    out += QStringLiteral("Sun %1, Moon %2, Ascendant %3\n")
                .arg(PositionText(r.Sun), PositionText(r.Moon), AscendantText(r));
+    // "1990-07-04T01:00Z" as "1990-07-04 01:00".
+    Line(out, QStringLiteral("Universal time"), UniversalTimeText(r.Clock).replace(u'T', u' ').chopped(1));
+    if (!r.Clock.Note.isEmpty())
+        Line(out, QStringLiteral("Clock"), r.Clock.Note);
+    out += u'\n';
 
     out += QStringLiteral("== About Midpoint Astrology ==\n");
     Line(out, QStringLiteral("Midpoint"), MidpointCaption(r.Midpoint));
