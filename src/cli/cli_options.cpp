@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include "cli/place_options.h"
 #include "engine/version.h"
 #include "engine/zones.h"
 
@@ -127,11 +128,14 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption lat(QStringLiteral("lat"), {}, QStringLiteral("DEG:MIN{N|S}"));
     const QCommandLineOption zone(QStringLiteral("zone"), {}, QStringLiteral("INDEX|ITEM"));
     const QCommandLineOption dst(QStringLiteral("dst"));
+    const QCommandLineOption place(QStringLiteral("place"), {}, QStringLiteral("CITY[, STATE][, COUNTRY]"));
+    const QCommandLineOption tz(QStringLiteral("tz"), {}, QStringLiteral("AREA/CITY"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption listZones(QStringLiteral("list-zones"));
+    const QCommandLineOption places(QStringLiteral("places"), {}, QStringLiteral("QUERY"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({name, date, time, lon, lat, zone, dst, json, listZones, help, version});
+    parser.addOptions({name, date, time, lon, lat, zone, dst, place, tz, json, listZones, places, help, version});
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments))
         return UsageError{parser.errorText()};
@@ -151,9 +155,21 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.action = CliRequest::Action::ListZones;
         return request;
     }
-    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone})
+    if (parser.isSet(places)) {
+        request.action = CliRequest::Action::ListPlaces;
+        request.placesQuery = parser.value(places);
+        request.json = parser.isSet(json);
+        return request;
+    }
+    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone, &place, &tz})
         if (parser.values(*option).size() > 1)
             return UsageError{QStringLiteral("--%1: given more than once").arg(option->names().constFirst())};
+    QStringList given;
+    for (const QCommandLineOption* option : {&place, &tz, &lon, &lat, &zone, &dst})
+        if (parser.isSet(*option))
+            given << option->names().constFirst();
+    if (std::optional<QString> clash = PlaceOptionsClash(given))
+        return UsageError{*clash, false};
     if (!parser.isSet(date))
         return UsageError{QStringLiteral("--date: missing (the birth date, YYYY-MM-DD)")};
     if (!parser.isSet(time))
@@ -180,6 +196,10 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         if (auto error = ReadZone(parser.value(zone), in))
             return *error;
     in.DaylightSaving = parser.isSet(dst);
+    if (parser.isSet(place))
+        request.place = parser.value(place);
+    if (parser.isSet(tz))
+        request.timeZone = parser.value(tz);
     request.json = parser.isSet(json);
     return request;
 }
@@ -189,6 +209,9 @@ QString HelpText()
     return QStringLiteral(
         "Usage: lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
         "                   --lon DEG:MIN{E|W} --lat DEG:MIN{N|S} [--zone INDEX|ITEM] [--dst] [--json]\n"
+        "       lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
+        "                   --place \"CITY[, STATE][, COUNTRY]\" [--json]\n"
+        "       lunarys-cli --places QUERY [--json]\n"
         "       lunarys-cli --list-zones | --help | --version\n"
         "\n"
         "Computes a natal Sun-Moon midpoint reading: the Sun and Moon signs, the\n"
@@ -204,8 +227,16 @@ QString HelpText()
         "  --zone INDEX|ITEM    time zone: list index 0..70 or the exact list item;\n"
         "                       default 29, \"Greenwich Mean Time,GMT,0.0\"\n"
         "  --dst                daylight saving time was in effect\n"
+        "  --place \"CITY[, STATE][, COUNTRY]\"\n"
+        "                       the birthplace from the atlas, instead of --lon, --lat,\n"
+        "                       --zone and --dst: its coordinates, and the clock of its\n"
+        "                       time zone on that date; the most populous match\n"
+        "  --tz AREA/CITY       the time zone by its database name, e.g. Europe/Madrid,\n"
+        "                       instead of --zone and --dst (with --lon and --lat)\n"
         "  --json               print the reading as one JSON object\n"
         "  --list-zones         print the 71 time zones, each after its index and a tab\n"
+        "  --places QUERY       print the places that match, most populous first: name,\n"
+        "                       state, country, time zone, latitude, longitude\n"
         "  -h, --help           print this help\n"
         "  --version            print the version\n"
         "\n"
@@ -214,7 +245,8 @@ QString HelpText()
         "\n"
         "Example:\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"
-        "              --lon 72:50E --lat 18:57N\n");
+        "              --lon 72:50E --lat 18:57N\n"
+        "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --place \"Mumbai, India\"\n");
 }
 
 QString VersionText() { return QStringLiteral("lunarys-cli " LUNARYS_VERSION_STRING "\n"); }

@@ -2,10 +2,13 @@
 #include <cstdio>
 
 #include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
 #include "cli/cli_options.h"
+#include "cli/place_options.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
@@ -38,15 +41,30 @@ int main(int argc, char* argv[])
 
     auto parsed = cli::ParseCommandLine(arguments);
     if (const auto* error = std::get_if<cli::UsageError>(&parsed))
-        return Fail(QStringLiteral("lunarys-cli: %1\nTry 'lunarys-cli --help'.").arg(error->message));
+        return Fail(QStringLiteral("lunarys-cli: ") + error->message
+                    + (error->pointToHelp ? QStringLiteral("\nTry 'lunarys-cli --help'.") : QString()));
     cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
 
     switch (request.action) {
     case cli::CliRequest::Action::Help: Write(stdout, cli::HelpText().toUtf8()); return 0;
     case cli::CliRequest::Action::Version: Write(stdout, cli::VersionText().toUtf8()); return 0;
     case cli::CliRequest::Action::ListZones: Write(stdout, cli::ZoneListText().toUtf8()); return 0;
+    case cli::CliRequest::Action::ListPlaces: {
+        const auto listing = cli::PlacesListing(request.placesQuery, request.json);
+        if (const auto* problem = std::get_if<QString>(&listing))
+            return Fail(QStringLiteral("lunarys-cli: ") + *problem);
+        Write(stdout, std::get<QByteArray>(listing));
+        return 0;
+    }
     case cli::CliRequest::Action::Reading: break;
     }
+
+    const auto placed = cli::ApplyPlaceOptions(request);
+    if (const auto* problem = std::get_if<QString>(&placed))
+        return Fail(QStringLiteral("lunarys-cli: ") + *problem);
+    const cli::PlaceOutcome& place = std::get<cli::PlaceOutcome>(placed);
+    if (!place.notice.isEmpty())
+        Write(stderr, place.notice.toUtf8() + '\n');
 
     // The name is taken as the window's name box takes typed keys.
     if (!engine::IsNameText(request.input.Name))
@@ -60,7 +78,11 @@ int main(int argc, char* argv[])
 
     const auto& reading = std::get<engine::Reading>(outcome);
     const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
-    if (request.json)
+    if (request.json && place.place) {
+        QJsonObject json = presentation::ReadingAsJsonObject(reading, texts);
+        json.insert(QStringLiteral("place"), cli::PlaceAsJson(*place.place));
+        Write(stdout, QJsonDocument(json).toJson(QJsonDocument::Indented));
+    } else if (request.json)
         Write(stdout, presentation::ReadingAsJson(reading, texts));
     else
         Write(stdout, presentation::ReadingAsText(reading, texts).toUtf8() + '\n');
