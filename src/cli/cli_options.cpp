@@ -241,9 +241,10 @@ QString HelpText()
         "  --version            print the version\n"
         "\n"
         "Exit status: 0 on success; 2 when the command line or the birth details\n"
-        "cannot be used (the reason is printed on standard error).\n"
+        "cannot be used, no place matches or a time-zone name is unknown (the\n"
+        "reason is printed on standard error).\n"
         "\n"
-        "Example:\n"
+        "Examples:\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"
         "              --lon 72:50E --lat 18:57N\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --place \"Mumbai, India\"\n");

@@ -95,6 +95,23 @@ QLabel* Caption(const QString& text, QWidget& box)
     return label;
 }
 
+// The line under the zone list that says which clock the reading will use,
+// in slightly smaller print. It has room for the longest note, three lines,
+// so that the window keeps its size whatever the note says. A screen reader
+// hears "Clock used" with the note itself as the description.
+QLabel* ClockNoteLabel(QWidget* parent)
+{
+    auto* note = Named(new QLabel(parent), "lblClockNote");
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = note->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    note->setFont(font);
+    note->setMinimumHeight(3 * QFontMetrics(font).lineSpacing());
+    note->setAccessibleName(QStringLiteral("Clock used"));
+    return note;
+}
 
 // Degrees, minutes and the two hemisphere buttons of one coordinate.
 QGroupBox* CoordinateFrame(const char* title, QLineEdit* degrees, QLineEdit* minutes, QRadioButton* first,
@@ -237,18 +254,7 @@ QGroupBox* FrmMain::BuildZoneFrame(QWidget& details)
     auto* zoneFrame = Named(new QGroupBox(QStringLiteral("Zone"), &details), "fraZone");
     cmbTimeZone_ = DropDownList(zoneFrame, "cmbTimeZone", "Time zone");
     cmbTimeZone_->setMaxVisibleItems(20);
-    lblClockNote_ = Named(new QLabel(zoneFrame), "lblClockNote");
-    lblClockNote_->setTextFormat(Qt::PlainText);
-    lblClockNote_->setWordWrap(true);
-    QFont noteFont = lblClockNote_->font();
-    noteFont.setPointSizeF(noteFont.pointSizeF() * 0.9);
-    lblClockNote_->setFont(noteFont);
-    // Room for the longest note, three lines, so that the window keeps its
-    // size whatever the note says.
-    lblClockNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblClockNote_->setMinimumHeight(3 * QFontMetrics(noteFont).lineSpacing());
-    // Read as "Clock used", with the note itself as the description.
-    lblClockNote_->setAccessibleName(QStringLiteral("Clock used"));
+    lblClockNote_ = ClockNoteLabel(zoneFrame);
     auto* zoneLayout = new QVBoxLayout(zoneFrame);
     zoneLayout->addWidget(cmbTimeZone_);
     zoneLayout->addWidget(lblClockNote_);
