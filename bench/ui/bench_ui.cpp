@@ -1,9 +1,13 @@
 // Start-up to the input window shown, and the reading click to the result
 // window shown, on the offscreen platform. Each measurement is one whole
 // start-up or one whole reading; the figures to read are the medians.
+#include <algorithm>
+#include <memory>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -13,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/chart_state.h"
+#include "places/atlas.h"
 #include "ui/display/frm_display.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
@@ -147,6 +152,48 @@ void BM_ReadingClickToResultWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_ReadingClickToResultWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)
     ->Repetitions(30)->ReportAggregatesOnly(true);
+
+// A key typed into the City box with the whole atlas loaded, as the GUI
+// thread handles it: the place query, the drop-down filled, shown and drawn.
+// The keys alternate between "San" and "Sa", two broad queries with hundreds
+// of matches. The figure to hold is the largest: 16 ms, one frame.
+void BM_CityBoxKeystroke(benchmark::State& state)
+{
+    static const std::shared_ptr<const places::Atlas> atlas = places::Atlas::Load();
+    QuietPlatform platform;
+    engine::ChartState chart;
+    Program program(platform.services);
+    ResultWindows results(program);
+    program.StartProgram(FrmMain::Factory(chart, results));
+    FrmMain& input = *qobject_cast<FrmMain*>(program.InputWindow());
+    WaitUntilShown(input);
+    input.UseAtlas(atlas);
+    QLineEdit& city = Control<QLineEdit>(input, "txtMCity");
+    city.setFocus();
+    city.setText(QStringLiteral("Sa"));
+
+    bool typeLetter = true;
+    for (auto _ : state) {
+        const int key = typeLetter ? Qt::Key_N : Qt::Key_Backspace;
+        const QString text = typeLetter ? QStringLiteral("n") : QStringLiteral("\b");
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&city, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&city, &release);
+        QCoreApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+        typeLetter = !typeLetter;
+    }
+    if (city.text() != QStringLiteral("Sa") && city.text() != QStringLiteral("San"))
+        state.SkipWithError("the keys did not reach the City box");
+}
+BENCHMARK(BM_CityBoxKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)
+    ->Repetitions(200)->ReportAggregatesOnly(true)
+    ->ComputeStatistics("max", [](const std::vector<double>& times) {
+        return *std::max_element(times.begin(), times.end());
+    });
 
 // The whole process: loading, Qt's start, the start-up sequence and the
 // window on screen, then the end.

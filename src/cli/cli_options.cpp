@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 
 #include "cli/echo.h"
+#include "cli/place_options.h"
 #include "engine/version.h"
 #include "engine/zones.h"
 
@@ -131,13 +132,17 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption lat(QStringLiteral("lat"), {}, QStringLiteral("DEG:MIN{N|S}"));
     const QCommandLineOption zone(QStringLiteral("zone"), {}, QStringLiteral("INDEX|ITEM"));
     const QCommandLineOption dst(QStringLiteral("dst"));
+    const QCommandLineOption place(QStringLiteral("place"), {}, QStringLiteral("CITY[, STATE][, COUNTRY]"));
+    const QCommandLineOption tz(QStringLiteral("tz"), {}, QStringLiteral("AREA/CITY"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
     const QCommandLineOption output(QStringLiteral("output"), {}, QStringLiteral("FILE"));
     const QCommandLineOption listZones(QStringLiteral("list-zones"));
+    const QCommandLineOption places(QStringLiteral("places"), {}, QStringLiteral("QUERY"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({name, date, time, lon, lat, zone, dst, json, format, output, listZones, help, version});
+    parser.addOptions({name, date, time, lon, lat, zone, dst, place, tz, json, format, output, listZones, places, help,
+                       version});
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments)) {
         // The parser's own words would repeat an unknown option raw.
@@ -162,9 +167,21 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.action = CliRequest::Action::ListZones;
         return request;
     }
-    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone, &format, &output})
+    if (parser.isSet(places)) {
+        request.action = CliRequest::Action::ListPlaces;
+        request.placesQuery = parser.value(places);
+        request.output.format = parser.isSet(json) ? OutputFormat::Json : OutputFormat::Text;
+        return request;
+    }
+    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone, &place, &tz, &format, &output})
         if (parser.values(*option).size() > 1)
             return UsageError{QStringLiteral("--%1: given more than once").arg(option->names().constFirst())};
+    QStringList placeOptions;
+    for (const QCommandLineOption* option : {&place, &tz, &lon, &lat, &zone, &dst})
+        if (parser.isSet(*option))
+            placeOptions << option->names().constFirst();
+    if (std::optional<QString> clash = PlaceOptionsClash(placeOptions))
+        return UsageError{*clash};
     if (!parser.isSet(date))
         return UsageError{QStringLiteral("--date: missing (the birth date, YYYY-MM-DD)")};
     if (!parser.isSet(time))
@@ -193,9 +210,10 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     // A missing option is told after any given one that is wrong.
     if (!parser.isSet(name))
         return UsageError{QStringLiteral("--name: missing; give the person's name (letters and blanks)")};
-    if (!parser.isSet(lon))
+    // --place gives the coordinates.
+    if (!parser.isSet(lon) && !parser.isSet(place))
         return UsageError{QStringLiteral("--lon: missing; give DEG:MIN followed by E or W")};
-    if (!parser.isSet(lat))
+    if (!parser.isSet(lat) && !parser.isSet(place))
         return UsageError{QStringLiteral("--lat: missing; give DEG:MIN followed by N or S")};
     in.DaylightSaving = parser.isSet(dst);
     const auto given = [&parser](const QCommandLineOption& option) {
@@ -203,6 +221,10 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     };
     if (auto error = ChooseOutput(given(format), parser.isSet(json), given(output), request.output))
         return UsageError{*error};
+    if (parser.isSet(place))
+        request.place = parser.value(place);
+    if (parser.isSet(tz))
+        request.timeZone = parser.value(tz);
     return request;
 }
 
@@ -212,6 +234,9 @@ QString HelpText()
         "Usage: lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
         "                   --lon DEG:MIN{E|W} --lat DEG:MIN{N|S} [--zone INDEX|ITEM] [--dst]\n"
         "                   [--format text|json|html|pdf | --json] [--output FILE]\n"
+        "       lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
+        "                   --place \"CITY[, STATE][, COUNTRY]\" [--format ...] [--output FILE]\n"
+        "       lunarys-cli --places QUERY [--json]\n"
         "       lunarys-cli --list-zones | --help | --version\n"
         "\n"
         "Computes a natal Sun-Moon midpoint reading: the Sun and Moon signs, the\n"
@@ -227,6 +252,12 @@ QString HelpText()
         "  --zone INDEX|ITEM    time zone: list index 0..70 or the exact list item;\n"
         "                       default 29, \"Greenwich Mean Time,GMT,0.0\"\n"
         "  --dst                daylight saving time was in effect\n"
+        "  --place \"CITY[, STATE][, COUNTRY]\"\n"
+        "                       the birthplace from the atlas, instead of --lon, --lat,\n"
+        "                       --zone and --dst: its coordinates, and the clock of its\n"
+        "                       time zone on that date; the most populous match\n"
+        "  --tz AREA/CITY       the time zone by its database name, e.g. Europe/Madrid,\n"
+        "                       instead of --zone and --dst (with --lon and --lat)\n"
         "  --format FORMAT      the reading as text (the default), json (one JSON\n"
         "                       object), html (one web page with the chart wheel)\n"
         "                       or pdf (needs --output)\n"
@@ -234,16 +265,19 @@ QString HelpText()
         "  --output FILE        write the reading to FILE, replacing it whole,\n"
         "                       instead of standard output\n"
         "  --list-zones         print the 71 time zones, each after its index and a tab\n"
+        "  --places QUERY       print the places that match, most populous first: name,\n"
+        "                       state, country, time zone, latitude, longitude\n"
         "  -h, --help           print this help\n"
         "  --version            print the version\n"
         "\n"
         "Exit status: 0 on success; 1 when the output cannot be written; 2 when the\n"
-        "command line or the birth details cannot be used. The reason is printed on\n"
-        "standard error.\n"
+        "command line or the birth details cannot be used, no place matches or a\n"
+        "time-zone name is unknown. The reason is printed on standard error.\n"
         "\n"
-        "Example:\n"
+        "Examples:\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"
-        "              --lon 72:50E --lat 18:57N\n");
+        "              --lon 72:50E --lat 18:57N\n"
+        "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --place \"Mumbai, India\"\n");
 }
 
 QString VersionText() { return QStringLiteral("lunarys-cli " LUNARYS_VERSION_STRING "\n"); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <variant>
 
 #include <QString>
@@ -11,10 +12,13 @@
 namespace lunarys::cli {
 
 struct CliRequest {
-    enum class Action { Reading, ListZones, Help, Version };
+    enum class Action { Reading, ListZones, ListPlaces, Help, Version };
     Action action = Action::Reading;
     engine::BirthInput input;
     OutputChoice output;
+    std::optional<QString> place;     // --place CITY[, STATE][, COUNTRY]
+    std::optional<QString> timeZone;  // --tz AREA/CITY
+    QString placesQuery;              // --places QUERY
 };
 
 // A command line the tool cannot use, told in one line naming the option.

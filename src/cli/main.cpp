@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/output_check.h"
+#include "cli/place_options.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
@@ -55,8 +56,22 @@ int main(int argc, char* argv[])
     case cli::CliRequest::Action::Help: return Print(cli::HelpText().toUtf8());
     case cli::CliRequest::Action::Version: return Print(cli::VersionText().toUtf8());
     case cli::CliRequest::Action::ListZones: return Print(cli::ZoneListText().toUtf8());
+    case cli::CliRequest::Action::ListPlaces: {
+        const auto listing =
+            cli::PlacesListing(request.placesQuery, request.output.format == cli::OutputFormat::Json);
+        if (const auto* problem = std::get_if<QString>(&listing))
+            return Fail(QStringLiteral("lunarys-cli: ") + *problem);
+        return Print(std::get<QByteArray>(listing));
+    }
     case cli::CliRequest::Action::Reading: break;
     }
+
+    const auto placed = cli::ApplyPlaceOptions(request);
+    if (const auto* problem = std::get_if<QString>(&placed))
+        return Fail(QStringLiteral("lunarys-cli: ") + *problem);
+    const cli::PlaceOutcome& place = std::get<cli::PlaceOutcome>(placed);
+    if (!place.notice.isEmpty())
+        Write(stderr, place.notice.toUtf8() + '\n');
 
     // The name is taken as the window's name box takes typed keys.
     if (!engine::IsNameText(request.input.Name))

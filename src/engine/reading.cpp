@@ -69,6 +69,18 @@ void MoonStep(ChartState& chart, const astro::BirthMoment& moment)
     chart.MoonLongitudeWhole = static_cast<std::int16_t>(std::floor(chart.MoonLongitude));
 }
 
+// A database clock stands in for the list item and the box: its whole offset,
+// daylight saving included, goes into the zone values (negated, hours and
+// minutes with the same sign, as a list item's are), and no daylight hour is
+// taken off on top, so both time conversions use exactly the database's
+// offset, whether or not the list has an item for it.
+void UseGivenClock(const GivenClock& clock, ChartState& chart)
+{
+    chart.TimeZoneHours = static_cast<std::int16_t>(-(clock.OffsetMinutes / 60));
+    chart.TimeZoneMinutes = static_cast<std::int16_t>(-(clock.OffsetMinutes % 60));
+    chart.DaylightSaving = false;
+}
+
 ClockUsed ClockOf(const ChartState& chart)
 {
     ClockUsed clock;
@@ -126,7 +138,7 @@ Reading ReadingOf(const ChartState& chart, const BirthInput& input)
     birth.Hour = chart.BirthHour;
     birth.Minute = chart.BirthMinute;
     birth.ZoneIndex = input.ZoneIndex;
-    birth.DaylightSaving = chart.DaylightSaving;
+    birth.DaylightSaving = input.DaylightSaving;
     birth.LongitudeDegrees = chart.LongitudeDegrees;
     birth.LongitudeMinutes = chart.LongitudeMinutes;
     birth.LongitudeIsEast = chart.LongitudeIsEast;
@@ -136,8 +148,14 @@ Reading ReadingOf(const ChartState& chart, const BirthInput& input)
     birth.City = input.City;
     birth.State = input.State;
     birth.Country = input.Country;
+    birth.Place = input.Place;
 
     reading.Clock = ClockOf(chart);
+    if (input.Clock) {
+        reading.Clock.DaylightSaving = input.Clock->DaylightSaving;
+        reading.Clock.TimeZone = input.Clock->TimeZone;
+        reading.Clock.Note = input.Clock->Note;
+    }
     reading.Sun = {chart.SunLongitude, static_cast<int>(chart.SunLongitudeWhole), chart.SunSign};
     reading.Moon = {chart.MoonLongitude, chart.MoonLongitudeWhole, chart.MoonSign};
     reading.AscendantLongitude = chart.AscendantLongitude;
@@ -152,6 +170,8 @@ std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartSta
         return *std::move(problem);
     Zone_Calculation(chart, input.ZoneIndex);
     CopyInput(input, chart);
+    if (input.Clock)
+        UseGivenClock(*input.Clock, chart);
     ComputeChart(chart);
     return ReadingOf(chart, input);
 }

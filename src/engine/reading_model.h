@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "astro/birth_moment.h"
+#include "engine/birth_input.h"
 #include "engine/zodiac.h"
 
 namespace lunarys::engine {
@@ -26,15 +29,19 @@ struct BirthDetails {
     QString City;
     QString State;
     QString Country;
+    std::optional<AtlasPlace> Place;  // the atlas's place, when one was chosen
 };
 
 // How the local clock time became universal time.
 struct ClockUsed {
     // The amount added to local time (zero or negative east of Greenwich),
-    // hours and minutes with the same sign, before daylight saving.
+    // hours and minutes with the same sign: for a list zone before daylight
+    // saving, for a database clock the whole offset.
     int ZoneHours = 0;
     int ZoneMinutes = 0;
-    bool DaylightSaving = false;  // one more hour taken off
+    // Daylight saving was in force: for a list zone the box, one more hour
+    // taken off; for a database clock already in the offset.
+    bool DaylightSaving = false;
     int UtcOffsetMinutes = 0;     // local minus universal time, all included
     astro::CivilDateTime UniversalTime;
     QString TimeZone;             // the time-zone database's name, empty for a list zone

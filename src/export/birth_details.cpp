@@ -18,11 +18,14 @@ QString Coordinate(int degrees, int minutes, QChar hemisphere)
     return QStringLiteral("%1\u00b0 %2' %3").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0')).arg(hemisphere);
 }
 
+// The time-zone database's zone when it gave the clock, else the list's item.
 QString ZoneText(const engine::Reading& r)
 {
+    if (!r.Clock.TimeZone.isEmpty())
+        return r.Clock.TimeZone;
     if (r.Birth.ZoneIndex >= 0 && r.Birth.ZoneIndex < static_cast<int>(engine::Zones.size()))
         return engine::ToQString(engine::Zones[static_cast<std::size_t>(r.Birth.ZoneIndex)].Item);
-    return r.Clock.TimeZone;
+    return {};
 }
 
 }  // namespace
@@ -39,7 +42,7 @@ QList<DetailLine> BirthDetailLines(const engine::Reading& r)
     const QString zone = ZoneText(r);
     if (!zone.isEmpty())
         lines.append({QStringLiteral("Time zone"), zone});
-    lines.append({QStringLiteral("Daylight saving time"), b.DaylightSaving ? QStringLiteral("Yes") : QStringLiteral("No")});
+    lines.append({QStringLiteral("Daylight saving time"), r.Clock.DaylightSaving ? QStringLiteral("Yes") : QStringLiteral("No")});
     QStringList place;
     for (const QString& part : {b.City, b.State, b.Country})
         if (!part.trimmed().isEmpty())

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QTime>
 
+#include "engine/zones.h"
 #include "places/clock_history.h"
 
 namespace lunarys::places {
@@ -55,6 +56,17 @@ QString ChangeText(LocalTimeKind kind)
     return {};
 }
 
+QString ClockNoteNamed(const QString& clockName, const BirthClock& clock)
+{
+    const QDate utDate = clock.universalTime.date();
+    QString universal = TimeText(clock.universalTime.time()) + QStringLiteral(" UT");
+    if (utDate != clock.localDate)
+        universal += QStringLiteral(" on ") + DateText(utDate);
+    return QStringLiteral("%1 on %2 %3: %4, %5 \u2192 %6%7")
+        .arg(clockName, DateText(clock.localDate), TimeText(clock.localTime), OffsetText(clock.offsetMinutes),
+             DaylightText(clock), universal, ChangeText(clock.kind));
+}
+
 }  // namespace
 
 QString OffsetText(int offsetMinutes)
@@ -62,15 +74,23 @@ QString OffsetText(int offsetMinutes)
     return QStringLiteral("UT%1%2").arg(QChar(offsetMinutes < 0 ? u'-' : u'+')).arg(HoursMinutes(offsetMinutes));
 }
 
-QString ClockNote(const BirthClock& clock)
+QString ClockNote(const BirthClock& clock) { return ClockNoteNamed(QString::fromUtf8(clock.timeZone), clock); }
+
+QString ListClockNote(int zoneIndex, bool daylightSaving, QDate localDate, QTime localTime)
 {
-    const QDate utDate = clock.universalTime.date();
-    QString universal = TimeText(clock.universalTime.time()) + QStringLiteral(" UT");
-    if (utDate != clock.localDate)
-        universal += QStringLiteral(" on ") + DateText(utDate);
-    return QStringLiteral("%1 on %2 %3: %4, %5 \u2192 %6%7")
-        .arg(QString::fromUtf8(clock.timeZone), DateText(clock.localDate), TimeText(clock.localTime),
-             OffsetText(clock.offsetMinutes), DaylightText(clock), universal, ChangeText(clock.kind));
+    if (zoneIndex < 0 || zoneIndex >= static_cast<int>(engine::Zones.size()) || !localDate.isValid()
+        || !localTime.isValid())
+        return {};
+    BirthClock clock;
+    clock.localDate = localDate;
+    clock.localTime = QTime(localTime.hour(), localTime.minute());
+    clock.offsetMinutes = engine::ZoneOffsetMinutes(zoneIndex, daylightSaving);
+    clock.daylightMinutes = daylightSaving ? 60 : 0;
+    clock.standardOffsetMinutes = clock.offsetMinutes - clock.daylightMinutes;
+    clock.daylightSaving = daylightSaving;
+    clock.universalTime = QDateTime(localDate, clock.localTime, Qt::UTC).addSecs(-60LL * clock.offsetMinutes);
+    const std::string_view item = engine::Zones[static_cast<std::size_t>(zoneIndex)].Item;
+    return ClockNoteNamed(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())), clock);
 }
 
 QString ClockMismatchNote(const BirthClock& clock, QStringView placeName, int listOffsetMinutes)

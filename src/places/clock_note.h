@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
+#include <QTime>
 
 namespace lunarys::places {
 
@@ -17,6 +19,12 @@ QString OffsetText(int offsetMinutes);
 // 1969"), the amount of daylight saving when it is not one hour ("daylight
 // saving of 2:00"), and a word on a clock time that was skipped or repeated.
 QString ClockNote(const BirthClock& clock);
+
+// The same line for the clock of a zone list item and the Daylight Saving
+// Time box, which takes off one hour more:
+//   "Indian Time, IST, +5.3 on 4 July 1990 06:30: UT+5:30, no daylight saving → 01:00 UT"
+// Empty for an index outside the list or an impossible date.
+QString ListClockNote(int zoneIndex, bool daylightSaving, QDate localDate, QTime localTime);
 
 // The warning for a zone list item and Daylight Saving Time box set by hand
 // to another offset than the database's (listOffsetMinutes, local minus UT):

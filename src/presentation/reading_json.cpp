@@ -7,13 +7,32 @@
 
 namespace lunarys::presentation {
 
+namespace {
+
+QJsonValue TextOrNull(const QString& text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+
+}  // namespace
+
+QJsonObject PlaceAsJson(const engine::AtlasPlace& place)
+{
+    return QJsonObject{{QStringLiteral("name"), place.Name},          {QStringLiteral("state"), place.State},
+                       {QStringLiteral("country"), place.Country},    {QStringLiteral("timeZone"), place.TimeZone},
+                       {QStringLiteral("latitude"), place.Latitude}, {QStringLiteral("longitude"), place.Longitude}};
+}
+
 QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingTexts& t)
 {
     const engine::Sign midpoint = r.Midpoint.Sign;
-    return QJsonObject{
+    QJsonObject reading{
         {QStringLiteral("name"), r.Birth.Name},
         {QStringLiteral("timeZoneHours"), r.Clock.ZoneHours},
         {QStringLiteral("timeZoneMinutes"), r.Clock.ZoneMinutes},
+        {QStringLiteral("clock"),
+         QJsonObject{{QStringLiteral("timeZone"), TextOrNull(r.Clock.TimeZone)},
+                     {QStringLiteral("utcOffsetMinutes"), r.Clock.UtcOffsetMinutes},
+                     {QStringLiteral("daylightSaving"), r.Clock.DaylightSaving},
+                     {QStringLiteral("universalTime"), UniversalTimeText(r.Clock)},
+                     {QStringLiteral("note"), TextOrNull(r.Clock.Note)}}},
         {QStringLiteral("sun"),
          QJsonObject{{QStringLiteral("longitude"), r.Sun.Longitude},
                      {QStringLiteral("whole"), r.Sun.Whole},
@@ -49,6 +68,9 @@ QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingT
                      {QStringLiteral("houseHeading"), t.HouseHeading},
                      {QStringLiteral("houseText"), t.HouseText}}},
     };
+    if (r.Birth.Place)
+        reading.insert(QStringLiteral("place"), PlaceAsJson(*r.Birth.Place));
+    return reading;
 }
 
 QByteArray ReadingAsJson(const engine::Reading& reading, const engine::ReadingTexts& texts)

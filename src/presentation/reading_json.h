@@ -8,8 +8,12 @@
 
 namespace lunarys::presentation {
 
-// The reading as one JSON object: the zone offset, the Sun, Moon, ascendant,
-// midpoint and house, and the texts (with their CR LF line breaks).
+// An atlas place: name, state, country, timeZone, latitude and longitude.
+QJsonObject PlaceAsJson(const engine::AtlasPlace& place);
+
+// The reading as one JSON object: the zone offset and the clock used, the
+// Sun, Moon, ascendant, midpoint and house, the texts (with their CR LF line
+// breaks), and the atlas place when there is one.
 QJsonObject ReadingAsJsonObject(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 // The same object as an indented document.

@@ -8,7 +8,8 @@
 namespace lunarys::presentation {
 
 // The reading for a person to read, under the result window's headings, with
-// LF line breaks.
+// LF line breaks. It begins with the positions and the universal time they
+// were computed for.
 QString ReadingAsText(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 }  // namespace lunarys::presentation

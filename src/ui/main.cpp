@@ -4,6 +4,7 @@
 
 #include "engine/chart_state.h"
 #include "engine/version.h"
+#include "places/atlas_loader.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
 #include "ui/shell/app_icon.h"
@@ -21,12 +22,15 @@ int main(int argc, char* argv[])
     // The program decides itself when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Loaded on a worker thread once the input window is there; it outlives
+    // the windows.
+    lunarys::places::AtlasLoader atlas;
     lunarys::ui::ProductionPlatform platform;
     lunarys::ui::Platform services = platform.Services();
     lunarys::engine::ChartState chart;
     lunarys::ui::Program program(services);
     lunarys::ui::ResultWindows results(program);
-    if (!program.StartProgram(lunarys::ui::FrmMain::Factory(chart, results)))
+    if (!program.StartProgram(lunarys::ui::FrmMain::Factory(chart, results, &atlas)))
         return 0;
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -212,6 +213,88 @@ TEST(CliOutput, AFailedWriteIsReported)
             EXPECT_EQ(r.status, 1) << args.back() << ", " << target.reason;
             EXPECT_EQ(r.err, std::string("lunarys-cli: cannot write the output: ") + target.reason + "\n");
         }
+}
+
+QJsonObject JsonOf(const ProcessResult& r)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
+}
+
+// Spain kept Central European Summer Time, UT+2, through the summer of 1975.
+TEST(CliPlaces, PlaceGivesItsCoordinatesAndTheDatabaseClock)
+{
+    const std::vector<std::string> birth = {"--name", "Ana", "--date", "1975-07-01", "--time", "12:00", "--json"};
+    const ProcessResult byPlace = RunCli(With(birth, {"--place", "Madrid, Spain"}));
+    ASSERT_EQ(byPlace.status, 0) << byPlace.err;
+    const QJsonObject o = JsonOf(byPlace);
+    const QJsonObject clock = o[QStringLiteral("clock")].toObject();
+    EXPECT_EQ(clock[QStringLiteral("universalTime")].toString(), QStringLiteral("1975-07-01T10:00Z"));
+    EXPECT_EQ(clock[QStringLiteral("utcOffsetMinutes")].toInt(), 120);
+    EXPECT_TRUE(clock[QStringLiteral("daylightSaving")].toBool());
+    EXPECT_EQ(clock[QStringLiteral("timeZone")].toString(), QStringLiteral("Europe/Madrid"));
+    const QJsonObject place = o[QStringLiteral("place")].toObject();
+    EXPECT_EQ(place[QStringLiteral("name")].toString(), QStringLiteral("Madrid"));
+    EXPECT_EQ(place[QStringLiteral("country")].toString(), QStringLiteral("Spain"));
+    EXPECT_NEAR(place[QStringLiteral("latitude")].toDouble(), 40.42, 0.01);
+    EXPECT_NEAR(place[QStringLiteral("longitude")].toDouble(), -3.70, 0.01);
+
+    // The same birth typed as the window's boxes would hold it, by the zone
+    // name, and by the list item with the box: the same reading.
+    const ProcessResult byName = RunCli(With(birth, {"--lon", "3:42W", "--lat", "40:25N", "--tz", "Europe/Madrid"}));
+    const ProcessResult byList = RunCli(With(birth, {"--lon", "3:42W", "--lat", "40:25N", "--zone", "20", "--dst"}));
+    for (const ProcessResult* other : {&byName, &byList}) {
+        ASSERT_EQ(other->status, 0) << other->err;
+        const QJsonObject p = JsonOf(*other);
+        for (const char* key : {"sun", "moon", "ascendant", "midpoint", "house"})
+            EXPECT_EQ(p[QString::fromLatin1(key)], o[QString::fromLatin1(key)]) << key;
+        EXPECT_EQ(p[QStringLiteral("clock")].toObject()[QStringLiteral("universalTime")], clock[QStringLiteral("universalTime")]);
+    }
+}
+
+TEST(CliPlaces, SeveralMatchesAreToldAndTheMostPopulousTaken)
+{
+    const ProcessResult r = RunCli({"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--place", "Springfield"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err.rfind("Taking Springfield, Missouri, United States of America (", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(" places match; add ', State' or ', Country')\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("Note: America/Chicago on 4 July 1990 06:30: UT-5:00, daylight saving"), std::string::npos);
+
+    const ProcessResult list = RunCli({"--places", "Springfield, Illinois", "--json"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    const QJsonArray places = QJsonDocument::fromJson(QByteArray::fromStdString(list.out)).array();
+    ASSERT_EQ(places.size(), 1);
+    EXPECT_EQ(places[0].toObject()[QStringLiteral("timeZone")].toString(), QStringLiteral("America/Chicago"));
+}
+
+TEST(CliPlaces, RefusalsAreOneLineOnStandardError)
+{
+    const std::vector<std::string> birth = {"--name", "Ann", "--date", "1990-07-04", "--time", "06:30"};
+    const struct {
+        std::vector<std::string> more;
+        const char* begins;
+    } cases[] = {
+        {{"--place", "Qwertyville"}, "lunarys-cli: --place: no place matches 'Qwertyville'"},
+        {{"--places", "Qwertyville"}, "lunarys-cli: --places: no place matches 'Qwertyville'"},
+        {{"--tz", "Mars/Olympus_Mons", "--lon", "72:50E", "--lat", "18:57N"},
+         "lunarys-cli: --tz: unknown time-zone name 'Mars/Olympus_Mons'"},
+        {{"--tz", "EST5EDT", "--lon", "72:50E", "--lat", "18:57N"}, "lunarys-cli: --tz: unknown time-zone name"},
+        {{"--place", "Mumbai", "--lon", "72:50E"}, "lunarys-cli: --place cannot be used with --lon"},
+        {{"--place", "Mumbai", "--lat", "18:57N"}, "lunarys-cli: --place cannot be used with --lat"},
+        {{"--place", "Mumbai", "--zone", "34"}, "lunarys-cli: --place cannot be used with --zone"},
+        {{"--place", "Mumbai", "--dst"}, "lunarys-cli: --place cannot be used with --dst"},
+        {{"--place", "Mumbai", "--tz", "Asia/Kolkata"}, "lunarys-cli: --place cannot be used with --tz"},
+        {{"--tz", "Asia/Kolkata", "--zone", "34"}, "lunarys-cli: --tz cannot be used with --zone"},
+        {{"--tz", "Asia/Kolkata", "--dst"}, "lunarys-cli: --tz cannot be used with --dst"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = birth;
+        args.insert(args.end(), c.more.begin(), c.more.end());
+        const ProcessResult r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << c.begins;
+        EXPECT_EQ(r.out, "") << c.begins;
+        EXPECT_EQ(r.err.rfind(c.begins, 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
 }
 
 TEST(CliUsage, ErrorsHelpVersionAndZones)

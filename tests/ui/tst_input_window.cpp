@@ -1,11 +1,13 @@
 // The input window driven through its controls: lists, tab order, key
 // filters, pasting, the input check from the button and from the File menu,
-// and the place lookup.
+// the place lookup, and places from the atlas with their clocks.
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -18,6 +20,7 @@
 
 #include "engine/input_check.h"
 #include "engine/zones.h"
+#include "places/atlas.h"
 #include "presentation/reading_labels.h"
 #include "support.h"
 
@@ -85,6 +88,33 @@ QStringList Numbers(int first, int last)
     return numbers;
 }
 
+// Three places as GeoNames has them.
+std::shared_ptr<const places::Atlas> SmallAtlas()
+{
+    return std::make_shared<const places::Atlas>(std::vector<places::Place>{
+        {QStringLiteral("Mumbra"), QStringLiteral("Maharashtra"), QStringLiteral("India"), QStringLiteral("Asia/Kolkata"),
+         19.17667, 73.02278, 1000000},
+        {QStringLiteral("Mumbai"), QStringLiteral("Maharashtra"), QStringLiteral("India"), QStringLiteral("Asia/Kolkata"),
+         19.07283, 72.88261, 12691836},
+        {QStringLiteral("Madrid"), QStringLiteral("Madrid"), QStringLiteral("Spain"), QStringLiteral("Europe/Madrid"),
+         40.4165, -3.70256, 3255944},
+    });
+}
+
+// Types into the City box and clicks the place offered under that name.
+void TakePlace(FrmMain& window, const QString& typed, const QString& offered)
+{
+    auto& city = Control<QLineEdit>(window, "txtMCity");
+    city.setFocus();
+    Send(city, Typed(typed));
+    QAbstractItemView& list = *city.findChild<QCompleter*>()->popup();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QModelIndexList rows = list.model()->match(list.model()->index(0, 0), Qt::DisplayRole, offered, 1,
+                                                     Qt::MatchExactly);
+    QCOMPARE(rows.size(), 1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(rows.front()).center());
+}
+
 const ShownMessage kOnlyNumbers{QString::fromLatin1(engine::messages::OnlyNumbers), MessageIcon::Error};
 const ShownMessage kOnlyLetters{QString::fromLatin1(engine::messages::OnlyLetters), MessageIcon::Information};
 
@@ -117,6 +147,8 @@ private slots:
     void secondsChangeNothing();
     void placeLookup_data();
     void placeLookup();
+    void placeFromTheAtlas();
+    void zoneSetByHand();
 };
 
 void InputWindowTest::captionAndInitialState()
@@ -641,6 +673,86 @@ void InputWindowTest::placeLookup()
     // Nothing is filled in or changed.
     QCOMPARE(w.Get<QLineEdit>("txtMCity").text(), city);
     QVERIFY(w.Get<QLineEdit>("txtLonD").text().isEmpty());
+}
+
+// Typing in the City box offers places, the most populous first; the one taken
+// fills the place and coordinate boxes, and the zone list and the box follow
+// the time-zone database.
+void InputWindowTest::placeFromTheAtlas()
+{
+    InputWindow w;
+    w.window.UseAtlas(SmallAtlas());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.FillValid();
+    w.Get<QComboBox>("cmbTimeZone").setCurrentIndex(engine::DefaultZoneIndex);
+    w.Get<QCheckBox>("chkDST").setChecked(true);
+
+    Send(w.Get<QLineEdit>("txtMCity"), Typed(QStringLiteral("M")));
+    QVERIFY(!w.Get<QLineEdit>("txtMCity").findChild<QCompleter*>()->popup()->isVisible());
+    w.Get<QLineEdit>("txtMCity").clear();
+    TakePlace(w.window, QStringLiteral("Mumb"), QStringLiteral("Mumbai, Maharashtra, India"));
+    QCOMPARE(w.Get<QLineEdit>("txtMCity").findChild<QCompleter*>()->completionModel()->index(0, 0).data().toString(),
+             QStringLiteral("Mumbai, Maharashtra, India"));
+
+    // 72.88261 E, 19.07283 N to the nearest minute.
+    const QStringList filled{w.Get<QLineEdit>("txtMCity").text(), w.Get<QLineEdit>("txtMState").text(),
+                             w.Get<QLineEdit>("txtMCountry").text(), w.Get<QLineEdit>("txtLonD").text(),
+                             w.Get<QLineEdit>("txtLonM").text(),    w.Get<QLineEdit>("txtLatD").text(),
+                             w.Get<QLineEdit>("txtLatM").text()};
+    QCOMPARE(filled, (QStringList{"Mumbai", "Maharashtra", "India", "72", "53", "19", "4"}));
+    QVERIFY(w.Get<QRadioButton>("optLong_0").isChecked() && w.Get<QRadioButton>("optLat_0").isChecked());
+    QCOMPARE(w.Get<QComboBox>("cmbTimeZone").currentText(), QStringLiteral("Indian Time, IST, +5.3"));
+    QVERIFY(!w.Get<QCheckBox>("chkDST").isChecked());
+    QCOMPARE(w.Get<QLabel>("lblClockNote").text(),
+             QString::fromUtf8("Asia/Kolkata on 4 July 1990 06:30: UT+5:30, no daylight saving \u2192 01:00 UT"));
+
+    // The worked example's reading, through the database's clock.
+    w.Get<QPushButton>("cmdRashi").click();
+    QCOMPARE(w.presenter.shown, 1);
+    QCOMPARE(w.presenter.lastReading.Clock.TimeZone, QStringLiteral("Asia/Kolkata"));
+    QCOMPARE(presentation::UniversalTimeText(w.presenter.lastReading.Clock), QStringLiteral("1990-07-04T01:00Z"));
+}
+
+// A zone set by hand after a place was chosen is what the reading takes, and
+// the note warns that the database says otherwise; new coordinates typed by
+// hand forget the place.
+void InputWindowTest::zoneSetByHand()
+{
+    InputWindow w;
+    w.window.UseAtlas(SmallAtlas());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.FillValid();
+    w.Get<QComboBox>("cboYear").setCurrentText(QStringLiteral("1975"));
+    w.Get<QComboBox>("cboMonth").setCurrentIndex(6);
+    w.Get<QComboBox>("cboDate").setCurrentIndex(0);
+    w.Get<QComboBox>("cboHH").setCurrentIndex(12);
+    w.Get<QComboBox>("cboMM").setCurrentIndex(0);
+    TakePlace(w.window, QStringLiteral("madr"), QStringLiteral("Madrid, Madrid, Spain"));
+    // Spain kept summer time, UT+2, in 1975.
+    QCOMPARE(w.Get<QComboBox>("cmbTimeZone").currentText(), QStringLiteral("Central European Time,CET,+1.0"));
+    QVERIFY(w.Get<QCheckBox>("chkDST").isChecked());
+    QCOMPARE(w.Get<QLabel>("lblClockNote").text(),
+             QString::fromUtf8("Europe/Madrid on 1 July 1975 12:00: UT+2:00, daylight saving \u2192 10:00 UT"));
+
+    QTest::mouseClick(&w.Get<QCheckBox>("chkDST"), Qt::LeftButton);
+    QCOMPARE(w.Get<QLabel>("lblClockNote").text(),
+             QString::fromUtf8("Central European Time,CET,+1.0 on 1 July 1975 12:00: UT+1:00, no daylight saving "
+                               "\u2192 11:00 UT. The time-zone database gives UT+2:00 (daylight saving) for Madrid "
+                               "on that date; the list and box say UT+1:00."));
+    w.Get<QComboBox>("cboHH").setCurrentIndex(13);  // the list and the box stay as set
+    QVERIFY(!w.Get<QCheckBox>("chkDST").isChecked());
+    w.Get<QPushButton>("cmdRashi").click();
+    QCOMPARE(w.presenter.lastReading.Clock.UtcOffsetMinutes, 60);
+    QVERIFY(w.presenter.lastReading.Clock.TimeZone.isEmpty());
+
+    auto& minutes = w.Get<QLineEdit>("txtLonM");
+    minutes.setFocus();
+    Send(minutes, KeyStrokes{Key(Qt::Key_Backspace)} << Typed(QStringLiteral("0")));
+    QCOMPARE(w.Get<QLabel>("lblClockNote").text(),
+             QString::fromUtf8("Central European Time,CET,+1.0 on 1 July 1975 13:00: UT+1:00, no daylight saving "
+                               "\u2192 12:00 UT"));
 }
 
 QTEST_MAIN(InputWindowTest)

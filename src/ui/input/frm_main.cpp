@@ -19,7 +19,10 @@
 #include <QVBoxLayout>
 
 #include "engine/reading.h"
+#include "places/atlas_loader.h"
+#include "places/place_coordinates.h"
 #include "ui/input/key_filter.h"
+#include "ui/input/place_completion.h"
 #include "ui/input/zone_list.h"
 #include "ui/shell/accessibility.h"
 #include "ui/shell/app_icon.h"
@@ -92,6 +95,23 @@ QLabel* Caption(const QString& text, QWidget& box)
     return label;
 }
 
+// The line under the zone list that says which clock the reading will use,
+// in slightly smaller print. It has room for the longest note, three lines,
+// so that the window keeps its size whatever the note says. A screen reader
+// hears "Clock used" with the note itself as the description.
+QLabel* ClockNoteLabel(QWidget* parent)
+{
+    auto* note = Named(new QLabel(parent), "lblClockNote");
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = note->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    note->setFont(font);
+    note->setMinimumHeight(3 * QFontMetrics(font).lineSpacing());
+    note->setAccessibleName(QStringLiteral("Clock used"));
+    return note;
+}
 
 // Degrees, minutes and the two hemisphere buttons of one coordinate.
 QGroupBox* CoordinateFrame(const char* title, QLineEdit* degrees, QLineEdit* minutes, QRadioButton* first,
@@ -121,12 +141,23 @@ FrmMain::FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& 
     BuildControls();
     SetTabOrder();
     Load();
+    ConnectPlaceClock();
 }
 
-Program::InputWindowFactory FrmMain::Factory(engine::ChartState& chart, ReadingPresenter& presenter)
+Program::InputWindowFactory FrmMain::Factory(engine::ChartState& chart, ReadingPresenter& presenter,
+                                             places::AtlasLoader* atlas)
 {
-    return [&chart, &presenter](Program& program) { return std::make_unique<FrmMain>(program, chart, presenter); };
+    return [&chart, &presenter, atlas](Program& program) {
+        auto window = std::make_unique<FrmMain>(program, chart, presenter);
+        if (atlas) {
+            connect(atlas, &places::AtlasLoader::loaded, window.get(), &FrmMain::UseAtlas);
+            atlas->Start();
+        }
+        return window;
+    };
 }
+
+void FrmMain::UseAtlas(std::shared_ptr<const places::Atlas> atlas) { placeCompletion_->UseAtlas(std::move(atlas)); }
 
 void FrmMain::BuildMenus()
 {
@@ -223,8 +254,10 @@ QGroupBox* FrmMain::BuildZoneFrame(QWidget& details)
     auto* zoneFrame = Named(new QGroupBox(QStringLiteral("Zone"), &details), "fraZone");
     cmbTimeZone_ = DropDownList(zoneFrame, "cmbTimeZone", "Time zone");
     cmbTimeZone_->setMaxVisibleItems(20);
+    lblClockNote_ = ClockNoteLabel(zoneFrame);
     auto* zoneLayout = new QVBoxLayout(zoneFrame);
     zoneLayout->addWidget(cmbTimeZone_);
+    zoneLayout->addWidget(lblClockNote_);
     return zoneFrame;
 }
 
@@ -265,6 +298,7 @@ QGridLayout* FrmMain::BuildPlace(QWidget& details)
     txtMCity_ = Named(new QLineEdit(&details), "txtMCity");
     txtMState_ = Named(new QLineEdit(&details), "txtMState");
     txtMCountry_ = Named(new QLineEdit(&details), "txtMCountry");
+    placeCompletion_ = new PlaceCompletion(*txtMCity_);
     cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), &details),
                         "cmdBrowser");
     connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::PlaceLookup);
@@ -357,7 +391,94 @@ engine::BirthInput FrmMain::CurrentInput() const
     input.City = txtMCity_->text();
     input.State = txtMState_->text();
     input.Country = txtMCountry_->text();
+    input.Clock = placeClock_.GivenClockOn(BirthDate(), BirthTime());
     return input;
+}
+
+QDate FrmMain::BirthDate() const
+{
+    return {cboYear_->currentText().toInt(), cboMonth_->currentIndex() + 1, cboDate_->currentIndex() + 1};
+}
+
+QTime FrmMain::BirthTime() const { return {cboHH_->currentText().toInt(), cboMM_->currentText().toInt()}; }
+
+void FrmMain::ConnectPlaceClock()
+{
+    connect(placeCompletion_, &PlaceCompletion::chosen, this, &FrmMain::ChoosePlace);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_})
+        connect(list, &QComboBox::currentIndexChanged, this, &FrmMain::FollowClock);
+    connect(cmbTimeZone_, &QComboBox::currentIndexChanged, this, &FrmMain::ShowClockNote);
+    connect(chkDST_, &QCheckBox::toggled, this, &FrmMain::ShowClockNote);
+    // Only the user's own choices set the clock by hand; the window's own
+    // changes in FollowClock() send neither signal.
+    const auto byHand = [this] {
+        placeClock_.SetByHand();
+        ShowClockNote();
+    };
+    connect(cmbTimeZone_, &QComboBox::activated, this, byHand);
+    connect(chkDST_, &QCheckBox::clicked, this, byHand);
+    for (QLineEdit* box : {txtLonD_, txtLonM_, txtLatD_, txtLatM_})
+        connect(box, &QLineEdit::textEdited, this, &FrmMain::ForgetPlaceIfMoved);
+    for (QButtonGroup* pair : {optLong_, optLat_})
+        connect(pair, &QButtonGroup::buttonClicked, this, &FrmMain::ForgetPlaceIfMoved);
+    ShowClockNote();
+}
+
+void FrmMain::ChoosePlace(const places::Place& place)
+{
+    const places::PlaceCoordinates at = places::CoordinatesOf(place);
+    txtMCity_->setText(place.name);
+    txtMState_->setText(place.state);
+    txtMCountry_->setText(place.country);
+    txtLonD_->setText(QString::number(at.longitudeDegrees));
+    txtLonM_->setText(QString::number(at.longitudeMinutes));
+    (at.longitudeIsEast ? optEast_ : optWest_)->setChecked(true);
+    txtLatD_->setText(QString::number(at.latitudeDegrees));
+    txtLatM_->setText(QString::number(at.latitudeMinutes));
+    (at.latitudeIsSouth ? optSouth_ : optNorth_)->setChecked(true);
+    placeClock_.Choose(place);
+    FollowClock();
+}
+
+// New coordinates typed or a hemisphere clicked by hand: the place is
+// forgotten once the boxes no longer hold its position.
+void FrmMain::ForgetPlaceIfMoved()
+{
+    const std::optional<places::Place>& place = placeClock_.Place();
+    if (!place)
+        return;
+    const places::PlaceCoordinates at = places::CoordinatesOf(*place);
+    const bool stillThere = txtLonD_->text() == QString::number(at.longitudeDegrees)
+                         && txtLonM_->text() == QString::number(at.longitudeMinutes)
+                         && optEast_->isChecked() == at.longitudeIsEast
+                         && txtLatD_->text() == QString::number(at.latitudeDegrees)
+                         && txtLatM_->text() == QString::number(at.latitudeMinutes)
+                         && optSouth_->isChecked() == at.latitudeIsSouth;
+    if (stillThere)
+        return;
+    placeClock_.Forget();
+    ShowClockNote();
+}
+
+// With a place whose clock the reading follows, the zone list and the box
+// show that clock for the date and time entered; where they cannot show it
+// exactly, the note says the offset the reading takes.
+void FrmMain::FollowClock()
+{
+    if (const std::optional<places::ZoneChoice> shown = placeClock_.ListChoiceOn(BirthDate(), BirthTime())) {
+        if (shown->zoneIndex >= 0)
+            cmbTimeZone_->setCurrentIndex(shown->zoneIndex);
+        chkDST_->setChecked(shown->daylightSaving);
+    }
+    ShowClockNote();
+}
+
+void FrmMain::ShowClockNote()
+{
+    const QString note =
+        placeClock_.Note(BirthDate(), BirthTime(), cmbTimeZone_->currentIndex(), chkDST_->isChecked());
+    lblClockNote_->setText(note);
+    lblClockNote_->setAccessibleDescription(note);
 }
 
 void FrmMain::RunReading()

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <memory>
+
+#include <QDate>
 #include <QMainWindow>
+#include <QTime>
 
 #include "engine/birth_input.h"
 #include "engine/chart_state.h"
 #include "engine/input_check.h"
+#include "places/atlas.h"
+#include "ui/input/place_clock.h"
 #include "ui/shell/program.h"
 
 class QButtonGroup;
@@ -13,13 +19,19 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
+namespace lunarys::places {
+class AtlasLoader;
+}
+
 namespace lunarys::ui {
 
+class PlaceCompletion;
 class ReadingPresenter;
 
 // The input window: the birth details, their key filters, the input check
@@ -30,8 +42,13 @@ class FrmMain : public QMainWindow {
 public:
     FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& presenter, QWidget* parent = nullptr);
 
-    // What the start-up calls to make the input window.
-    static Program::InputWindowFactory Factory(engine::ChartState& chart, ReadingPresenter& presenter);
+    // What the start-up calls to make the input window. With an atlas loader,
+    // the window starts it and offers places in the City box once it is done.
+    static Program::InputWindowFactory Factory(engine::ChartState& chart, ReadingPresenter& presenter,
+                                               places::AtlasLoader* atlas = nullptr);
+
+    // The atlas whose places the City box offers from now on.
+    void UseAtlas(std::shared_ptr<const places::Atlas> atlas);
 
     // The details as the controls hold them now.
     engine::BirthInput CurrentInput() const;
@@ -59,6 +76,14 @@ private:
     QVBoxLayout* BuildSideColumn(QWidget& central);
     void SetTabOrder();
     void Load();
+    // The place from the atlas and its clock.
+    void ConnectPlaceClock();
+    void ChoosePlace(const places::Place& place);
+    void ForgetPlaceIfMoved();
+    void FollowClock();
+    void ShowClockNote();
+    QDate BirthDate() const;
+    QTime BirthTime() const;
     void ShowProblem(const engine::InputProblem& problem);
     QWidget* BoxFor(engine::InputField field) const;
 
@@ -90,6 +115,9 @@ private:
     QLineEdit* txtMCountry_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
+    QLabel* lblClockNote_ = nullptr;
+    PlaceCompletion* placeCompletion_ = nullptr;
+    PlaceClock placeClock_;
 };
 
 }  // namespace lunarys::ui

@@ -51,6 +51,17 @@ FrmAbout::FrmAbout(LinkCommands& links, QWidget* parent) : QDialog(parent)
     connect(details, &LinkLabel::clicked, this, [&links] { links.OpenFullBrandPage(); });
     connect(homePage, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
 
+    // The licence and the credit the place data asks for, in small print.
+    auto* licence = Paragraph(QStringLiteral("Lunarys is free software, licensed under the GNU General Public License "
+                                             "version 3 or (at your option) any later version (GPL-3.0-or-later)."),
+                              "lblLicence", this);
+    auto* placeData = Paragraph(QStringLiteral("Place data: GeoNames (geonames.org), CC BY 4.0"), "lblPlaceData", this);
+    for (QLabel* smallPrint : {licence, placeData}) {
+        QFont font = smallPrint->font();
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        smallPrint->setFont(font);
+    }
+
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
@@ -67,6 +78,9 @@ FrmAbout::FrmAbout(LinkCommands& links, QWidget* parent) : QDialog(parent)
     texts->addWidget(details);
     texts->addSpacing(8);
     texts->addWidget(homePage);
+    texts->addSpacing(8);
+    texts->addWidget(licence);
+    texts->addWidget(placeData);
 
     auto* body = new QHBoxLayout;
     body->addWidget(icon, 0, Qt::AlignTop);

@@ -1,0 +1,178 @@
+#include "cli/place_options.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "cli/echo.h"
+#include "presentation/reading_json.h"
+#include "places/clock_note.h"
+#include "places/place_coordinates.h"
+#include "places/zone_choice.h"
+
+namespace lunarys::cli {
+
+namespace {
+
+constexpr std::size_t kEveryMatch = std::numeric_limits<std::size_t>::max();
+// What the user typed, quoted and made safe for a one-line message.
+QString Quoted(QStringView text) { return u'\'' + Echo(text) + u'\''; }
+
+bool HasLetter(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// The aligned --places table, with a heading.
+QString PlacesTable(const std::vector<places::Place>& found)
+{
+    std::vector<QStringList> rows{{QStringLiteral("Name"), QStringLiteral("State"), QStringLiteral("Country"),
+                                   QStringLiteral("Time zone"), QStringLiteral("Latitude"),
+                                   QStringLiteral("Longitude")}};
+    for (const places::Place& p : found)
+        rows.push_back({p.name, p.state, p.country, p.timeZone, QString::number(p.latitude, 'f', 4),
+                        QString::number(p.longitude, 'f', 4)});
+    std::vector<qsizetype> widths(rows.front().size(), 0);
+    for (const QStringList& row : rows)
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+
+    QString table;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const qsizetype width = widths[static_cast<std::size_t>(i)];
+            // Names to the left, the figures to the right.
+            line += i < 4 ? row[i].leftJustified(width) : row[i].rightJustified(width);
+            line += QStringLiteral("  ");
+        }
+        table += line.trimmed() + u'\n';
+    }
+    return table;
+}
+
+}  // namespace
+
+std::variant<PlaceFound, QString> FindPlace(const places::Atlas& atlas, QStringView query)
+{
+    if (!HasLetter(query.split(u',').front()))
+        return QStringLiteral("give a place's name, for example \"Pune\" or \"Springfield, Missouri\"");
+    places::PlaceMatches matches = atlas.Find(query, 1);
+    if (matches.places.empty())
+        return QStringLiteral("no place matches %1 (lunarys-cli --places NAME lists the places of a name)")
+            .arg(Quoted(query));
+    return PlaceFound{std::move(matches.places.front()), matches.total};
+}
+
+QString TakenPlaceNotice(const PlaceFound& found)
+{
+    if (found.matches < 2)
+        return {};
+    return QStringLiteral("Taking %1 (%2 places match; add ', State' or ', Country')")
+        .arg(places::PlaceDisplayName(found.place))
+        .arg(found.matches);
+}
+
+std::variant<places::BirthClock, QString> FindClock(QStringView timeZone, QDate localDate, QTime localTime)
+{
+    const QByteArray name = timeZone.toUtf8();
+    if (!places::IsKnownTimeZone(name))
+        return QStringLiteral("unknown time-zone name %1 (give an Area/City name such as Europe/Madrid)")
+            .arg(Quoted(timeZone));
+    std::optional<places::BirthClock> clock = places::ClockAt(name, localDate, localTime);
+    if (!clock)
+        return QStringLiteral("the date %1 does not exist").arg(localDate.toString(Qt::ISODate));
+    return *std::move(clock);
+}
+
+void UsePlace(const places::Place& place, engine::BirthInput& input)
+{
+    const places::PlaceCoordinates at = places::CoordinatesOf(place);
+    input.LongitudeDegrees = QString::number(at.longitudeDegrees);
+    input.LongitudeMinutes = QString::number(at.longitudeMinutes);
+    input.LongitudeIsEast = at.longitudeIsEast;
+    input.LatitudeDegrees = QString::number(at.latitudeDegrees);
+    input.LatitudeMinutes = QString::number(at.latitudeMinutes);
+    input.LatitudeIsSouth = at.latitudeIsSouth;
+    input.City = place.name;
+    input.State = place.state;
+    input.Country = place.country;
+    input.Place = engine::AtlasPlace{place.name, place.state, place.country, place.timeZone, place.latitude,
+                                     place.longitude};
+}
+
+void UseClock(const places::BirthClock& clock, engine::BirthInput& input)
+{
+    const places::ZoneChoice shown = places::ZoneChoiceFor(clock);
+    if (shown.zoneIndex >= 0)
+        input.ZoneIndex = shown.zoneIndex;
+    input.DaylightSaving = shown.daylightSaving;
+    input.Clock = engine::GivenClock{clock.offsetMinutes, clock.daylightSaving, QString::fromUtf8(clock.timeZone),
+                                     places::ClockNote(clock)};
+}
+
+std::optional<QString> PlaceOptionsClash(const QStringList& given)
+{
+    const auto clashWith = [&given](const QString& option, std::initializer_list<const char*> others,
+                                    const char* reason) -> std::optional<QString> {
+        if (!given.contains(option))
+            return std::nullopt;
+        for (const char* other : others)
+            if (given.contains(QLatin1String(other)))
+                return QStringLiteral("--%1 cannot be used with --%2: %3").arg(option, QLatin1String(other),
+                                                                               QLatin1String(reason));
+        return std::nullopt;
+    };
+    if (auto clash = clashWith(QStringLiteral("place"), {"lon", "lat", "zone", "dst", "tz"},
+                               "the place gives the coordinates, and its time zone the clock"))
+        return clash;
+    return clashWith(QStringLiteral("tz"), {"zone", "dst"},
+                     "the time-zone database gives the offset and daylight saving");
+}
+
+std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request)
+{
+    engine::BirthInput& in = request.input;
+    PlaceOutcome outcome;
+    std::optional<QString> timeZone = request.timeZone;
+    if (request.place) {
+        const std::variant<PlaceFound, QString> found = FindPlace(*places::Atlas::Load(), *request.place);
+        if (const auto* problem = std::get_if<QString>(&found))
+            return QStringLiteral("--place: ") + *problem;
+        const PlaceFound& taken = std::get<PlaceFound>(found);
+        UsePlace(taken.place, in);
+        outcome.notice = TakenPlaceNotice(taken);
+        outcome.place = taken.place;
+        timeZone = taken.place.timeZone;
+    }
+    // An impossible date is left to the input check, which tells it as the
+    // window does.
+    const QDate date(in.Year, in.MonthIndex + 1, in.DayIndex + 1);
+    if (!timeZone || !date.isValid())
+        return outcome;
+    const std::variant<places::BirthClock, QString> clock = FindClock(*timeZone, date, QTime(in.Hour, in.Minute));
+    if (const auto* problem = std::get_if<QString>(&clock))
+        return (request.place ? QStringLiteral("--place: ") : QStringLiteral("--tz: ")) + *problem;
+    UseClock(std::get<places::BirthClock>(clock), in);
+    return outcome;
+}
+
+std::variant<QByteArray, QString> PlacesListing(QStringView query, bool json)
+{
+    if (!HasLetter(query.split(u',').front()))
+        return QStringLiteral("--places: give a place's name, for example \"Pune\" or \"Springfield, Missouri\"");
+    const places::PlaceMatches matches = places::Atlas::Load()->Find(query, kEveryMatch);
+    if (matches.places.empty())
+        return QStringLiteral("--places: no place matches %1").arg(Quoted(query));
+    if (!json)
+        return PlacesTable(matches.places).toUtf8();
+    QJsonArray list;
+    for (const places::Place& place : matches.places)
+        list.append(presentation::PlaceAsJson(
+            {place.name, place.state, place.country, place.timeZone, place.latitude, place.longitude}));
+    return QJsonDocument(list).toJson(QJsonDocument::Indented);
+}
+
+}  // namespace lunarys::cli

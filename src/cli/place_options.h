@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include <QByteArray>
+#include <QDate>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QTime>
+
+#include "cli/cli_options.h"
+#include "engine/birth_input.h"
+#include "places/atlas.h"
+#include "places/clock_history.h"
+
+namespace lunarys::cli {
+
+// A place named on the command line: the one taken (a whole-name match
+// before a longer name, then the most populous) and how many matched.
+struct PlaceFound {
+    places::Place place;
+    std::size_t matches = 0;
+};
+
+// "CITY[, STATE][, COUNTRY]" looked up in the atlas, or why no place can be
+// taken ("no place matches 'Atlantis'").
+std::variant<PlaceFound, QString> FindPlace(const places::Atlas& atlas, QStringView query);
+
+// What to tell when several places matched: "Taking Springfield, Missouri,
+// United States of America (11 places match; add ', State' or ', Country')".
+// Empty when only one did.
+QString TakenPlaceNotice(const PlaceFound& found);
+
+// The clock of a time-zone name such as "Europe/Madrid" at a local date and
+// time, or why there is none ("unknown time-zone name 'Mars/Olympus'").
+std::variant<places::BirthClock, QString> FindClock(QStringView timeZone, QDate localDate, QTime localTime);
+
+// Writes a place into the birth details as the input window's boxes would
+// hold it: the coordinates to the nearest minute, the city, state and country.
+void UsePlace(const places::Place& place, engine::BirthInput& input);
+
+// Makes the reading use a database clock, and sets the zone list item and the
+// box as the input window would show them.
+void UseClock(const places::BirthClock& clock, engine::BirthInput& input);
+
+// Why the options given together cannot be used, or nothing: --place gives
+// the coordinates and the clock, --tz the clock. `given` holds the names of
+// the options set, without dashes.
+std::optional<QString> PlaceOptionsClash(const QStringList& given);
+
+// What --place or --tz made of a reading request.
+struct PlaceOutcome {
+    std::optional<places::Place> place;  // with --place
+    QString notice;                      // for standard error, or empty
+};
+
+// Fills the request's birth details from --place (the atlas is loaded only
+// then) or --tz; leaves them alone when neither is given. The error is one
+// line naming the option.
+std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request);
+
+// --places QUERY: every matching place, the most populous first, as an
+// aligned table or a JSON array; or why there is none.
+std::variant<QByteArray, QString> PlacesListing(QStringView query, bool json);
+
+}  // namespace lunarys::cli
