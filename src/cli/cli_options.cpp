@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include "engine/input_check.h"
 #include "engine/version.h"
 #include "engine/zones.h"
 
@@ -28,6 +29,12 @@ std::optional<int> NumberIn(QStringView text, int maxDigits, int low, int high)
     if (value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::optional<UsageError> ReadName(const QString& text, engine::BirthInput& in)
+{
+    in.Name = text;
+    return std::nullopt;
 }
 
 std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
@@ -82,15 +89,17 @@ std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
 std::optional<UsageError> ReadCoordinate(const QString& option, const QString& text, QChar positive, QChar negative,
                                          QString& degrees, QString& minutes, bool& isPositive)
 {
-    const QString usage = QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
-                              .arg(option, positive, negative, text);
+    const auto usage = [&] {
+        return UsageError{
+            QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'").arg(option, positive, negative, text)};
+    };
     if (text.isEmpty())
-        return UsageError{usage};
+        return usage();
     const QChar hemisphere = text.back().toUpper();
     const QStringList parts = text.chopped(1).split(u':');
     if ((hemisphere != positive && hemisphere != negative) || parts.size() != 2 || !AllDigits(parts[0])
         || !AllDigits(parts[1]) || parts[0].size() > 5 || parts[1].size() > 5)
-        return UsageError{usage};
+        return usage();
     degrees = parts[0];
     minutes = parts[1];
     isPositive = hemisphere == positive;
@@ -114,6 +123,63 @@ std::optional<UsageError> ReadZone(const QString& text, engine::BirthInput& in)
     return std::nullopt;
 }
 
+std::optional<UsageError> ReadLongitude(const QString& text, engine::BirthInput& in)
+{
+    return ReadCoordinate(QStringLiteral("lon"), text, u'E', u'W', in.LongitudeDegrees, in.LongitudeMinutes,
+                          in.LongitudeIsEast);
+}
+
+std::optional<UsageError> ReadLatitude(const QString& text, engine::BirthInput& in)
+{
+    bool north = true;
+    if (auto error = ReadCoordinate(QStringLiteral("lat"), text, u'N', u'S', in.LatitudeDegrees, in.LatitudeMinutes,
+                                    north))
+        return error;
+    in.LatitudeIsSouth = !north;
+    return std::nullopt;
+}
+
+constexpr BirthOption kBirthOptions[] = {
+    {QLatin1StringView("name"), ReadName, nullptr},
+    {QLatin1StringView("date"), ReadDate, "--date: missing (the birth date, YYYY-MM-DD)"},
+    {QLatin1StringView("time"), ReadTime, "--time: missing (the local clock time of birth, HH:MM)"},
+    {QLatin1StringView("lon"), ReadLongitude, nullptr},
+    {QLatin1StringView("lat"), ReadLatitude, nullptr},
+    {QLatin1StringView("zone"), ReadZone, nullptr},
+};
+
+// --batch with --format, --output and --texts; --format json alone is --json.
+std::optional<UsageError> ReadOutputOptions(const QCommandLineParser& parser, CliRequest& request)
+{
+    const QString format = parser.value(QStringLiteral("format"));
+    if (parser.isSet(QStringLiteral("format")) && format != QLatin1StringView("json")
+        && format != QLatin1StringView("csv"))
+        return UsageError{QStringLiteral("--format: expected json or csv, got '%1'").arg(format)};
+    if (!parser.isSet(QStringLiteral("batch"))) {
+        for (const char* option : {"output", "texts"})
+            if (parser.isSet(QString::fromLatin1(option)))
+                return UsageError{QStringLiteral("--%1: only with --batch").arg(QLatin1StringView(option))};
+        if (format == QLatin1StringView("csv"))
+            return UsageError{QStringLiteral("--format: csv only with --batch")};
+        request.json = format == QLatin1StringView("json");
+        return std::nullopt;
+    }
+    for (const char* option : {"name", "date", "time", "lon", "lat", "zone", "dst", "time-unknown"})
+        if (parser.isSet(QString::fromLatin1(option)))
+            return UsageError{
+                QStringLiteral("--%1: not with --batch (the file gives the births)").arg(QLatin1StringView(option))};
+    request.action = CliRequest::Action::Batch;
+    request.batchFile = parser.value(QStringLiteral("batch"));
+    request.outputFile = parser.value(QStringLiteral("output"));
+    request.csv = format == QLatin1StringView("csv");
+    request.texts = parser.isSet(QStringLiteral("texts"));
+    if (request.batchFile.isEmpty())
+        return UsageError{QStringLiteral("--batch: give a file, or - for standard input")};
+    if (parser.isSet(QStringLiteral("output")) && request.outputFile.isEmpty())
+        return UsageError{QStringLiteral("--output: give a file")};
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& arguments)
@@ -128,10 +194,16 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption zone(QStringLiteral("zone"), {}, QStringLiteral("INDEX|ITEM"));
     const QCommandLineOption dst(QStringLiteral("dst"));
     const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption timeUnknown(QStringLiteral("time-unknown"));
+    const QCommandLineOption batch(QStringLiteral("batch"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("json|csv"));
+    const QCommandLineOption output(QStringLiteral("output"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption texts(QStringLiteral("texts"));
     const QCommandLineOption listZones(QStringLiteral("list-zones"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({name, date, time, lon, lat, zone, dst, json, listZones, help, version});
+    parser.addOptions({name, date, time, lon, lat, zone, dst, json, timeUnknown, batch, format, output, texts,
+                       listZones, help, version});
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments))
         return UsageError{parser.errorText()};
@@ -151,37 +223,41 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.action = CliRequest::Action::ListZones;
         return request;
     }
-    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone})
+    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone, &batch, &format, &output})
         if (parser.values(*option).size() > 1)
             return UsageError{QStringLiteral("--%1: given more than once").arg(option->names().constFirst())};
-    if (!parser.isSet(date))
-        return UsageError{QStringLiteral("--date: missing (the birth date, YYYY-MM-DD)")};
-    if (!parser.isSet(time))
-        return UsageError{QStringLiteral("--time: missing (the local clock time of birth, HH:MM)")};
+    if (auto error = ReadOutputOptions(parser, request))
+        return *error;
+    if (request.action == CliRequest::Action::Batch)
+        return request;
 
-    engine::BirthInput& in = request.input;
-    in.Name = parser.value(name);
-    if (auto error = ReadDate(parser.value(date), in))
-        return *error;
-    if (auto error = ReadTime(parser.value(time), in))
-        return *error;
-    if (parser.isSet(lon))
-        if (auto error = ReadCoordinate(QStringLiteral("lon"), parser.value(lon), u'E', u'W', in.LongitudeDegrees,
-                                        in.LongitudeMinutes, in.LongitudeIsEast))
-            return *error;
-    if (parser.isSet(lat)) {
-        bool north = true;
-        if (auto error = ReadCoordinate(QStringLiteral("lat"), parser.value(lat), u'N', u'S', in.LatitudeDegrees,
-                                        in.LatitudeMinutes, north))
-            return *error;
-        in.LatitudeIsSouth = !north;
+    if (parser.isSet(timeUnknown)) {
+        if (parser.isSet(time))
+            return UsageError{QStringLiteral("--time-unknown: not with --time")};
+        request.action = CliRequest::Action::TimeRanges;
     }
-    if (parser.isSet(zone))
-        if (auto error = ReadZone(parser.value(zone), in))
-            return *error;
+    for (const BirthOption& option : kBirthOptions)
+        if (option.missing && !parser.isSet(option.name)
+            && !(option.name == QLatin1StringView("time") && parser.isSet(timeUnknown)))
+            return UsageError{QString::fromLatin1(option.missing)};
+    engine::BirthInput& in = request.input;
+    for (const BirthOption& option : kBirthOptions)
+        if (parser.isSet(option.name))
+            if (auto error = option.read(parser.value(option.name), in))
+                return *error;
     in.DaylightSaving = parser.isSet(dst);
-    request.json = parser.isSet(json);
+    request.json = request.json || parser.isSet(json);
     return request;
+}
+
+std::span<const BirthOption> BirthOptions() { return kBirthOptions; }
+
+std::optional<QString> TakeName(engine::BirthInput& in)
+{
+    if (!engine::IsNameText(in.Name))
+        return QString::fromLatin1(engine::messages::OnlyLetters);
+    in.Name = engine::NameInCapitals(in.Name);
+    return std::nullopt;
 }
 
 QString HelpText()
@@ -189,6 +265,8 @@ QString HelpText()
     return QStringLiteral(
         "Usage: lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
         "                   --lon DEG:MIN{E|W} --lat DEG:MIN{N|S} [--zone INDEX|ITEM] [--dst] [--json]\n"
+        "       lunarys-cli --time-unknown --name NAME --date YYYY-MM-DD --lon ... --lat ... [--json]\n"
+        "       lunarys-cli --batch FILE|- [--format json|csv] [--texts] [--output FILE]\n"
         "       lunarys-cli --list-zones | --help | --version\n"
         "\n"
         "Computes a natal Sun-Moon midpoint reading: the Sun and Moon signs, the\n"
@@ -205,12 +283,21 @@ QString HelpText()
         "                       default 29, \"Greenwich Mean Time,GMT,0.0\"\n"
         "  --dst                daylight saving time was in effect\n"
         "  --json               print the reading as one JSON object\n"
+        "  --time-unknown       instead of --time: the day's birth times split into ranges\n"
+        "                       that give the same Sun, Moon and midpoint signs and house\n"
+        "  --batch FILE|-       one reading for every row of a CSV file (- for standard\n"
+        "                       input) whose header names the columns: name, date, time,\n"
+        "                       lon, lat, zone, dst; one JSON object a line\n"
+        "  --format json|csv    with --batch: JSON lines (the default) or CSV\n"
+        "  --texts              with --batch: the texts too\n"
+        "  --output FILE        with --batch: write to FILE instead of standard output\n"
         "  --list-zones         print the 71 time zones, each after its index and a tab\n"
         "  -h, --help           print this help\n"
         "  --version            print the version\n"
         "\n"
         "Exit status: 0 on success; 2 when the command line or the birth details\n"
-        "cannot be used (the reason is printed on standard error).\n"
+        "cannot be used (the reason is printed on standard error). A batch exits\n"
+        "with 1 when any row was refused.\n"
         "\n"
         "Example:\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"

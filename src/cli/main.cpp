@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/batch_run.h"
 #include "cli/cli_options.h"
+#include "cli/time_ranges_command.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
@@ -45,13 +47,25 @@ int main(int argc, char* argv[])
     case cli::CliRequest::Action::Help: Write(stdout, cli::HelpText().toUtf8()); return 0;
     case cli::CliRequest::Action::Version: Write(stdout, cli::VersionText().toUtf8()); return 0;
     case cli::CliRequest::Action::ListZones: Write(stdout, cli::ZoneListText().toUtf8()); return 0;
+    case cli::CliRequest::Action::Batch: {
+        const auto status = cli::RunBatch(request);
+        if (const auto* error = std::get_if<cli::UsageError>(&status))
+            return Fail(QStringLiteral("lunarys-cli: %1\nTry 'lunarys-cli --help'.").arg(error->message));
+        return std::get<int>(status);
+    }
+    case cli::CliRequest::Action::TimeRanges: {
+        const auto output = cli::TimeRangesOutput(request);
+        if (const auto* message = std::get_if<QString>(&output))
+            return Fail(*message);
+        Write(stdout, std::get<QByteArray>(output));
+        return 0;
+    }
     case cli::CliRequest::Action::Reading: break;
     }
 
     // The name is taken as the window's name box takes typed keys.
-    if (!engine::IsNameText(request.input.Name))
-        return Fail(QString::fromLatin1(engine::messages::OnlyLetters));
-    request.input.Name = engine::NameInCapitals(request.input.Name);
+    if (const std::optional<QString> message = cli::TakeName(request.input))
+        return Fail(*message);
 
     engine::ChartState chart;
     const auto outcome = engine::RunReading(request.input, chart);

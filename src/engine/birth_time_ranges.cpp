@@ -43,6 +43,11 @@ namespace {
 
 constexpr double kPolarLatitudeDeg = 66.5;
 constexpr int kAscendantStep = 240;
+// The fastest the Sun and the Moon move in this program's theories, in
+// degrees a minute, with a margin: 1.0194 and 15.38 degrees a day at most
+// over 1901-2050 (the tests check it).
+constexpr double kSunFastest = 1.05 / 1440;
+constexpr double kMoonFastest = 16.0 / 1440;
 
 int Whole(double longitude) { return static_cast<int>(std::floor(longitude)); }
 int Mod360(int degrees) { return ((degrees % 360) + 360) % 360; }
@@ -76,6 +81,13 @@ public:
         int minute = 0;
         Piece(position, minute);
         return minute;
+    }
+    // Universal time in minutes from the local date's midnight.
+    int UniversalMinute(int position) const
+    {
+        int minute = 0;
+        const ClockSetting& setting = Piece(position, minute).Setting;
+        return minute + 60 * setting.ZoneHours + setting.ZoneMinutes - (setting.DaylightSaving ? 60 : 0);
     }
     std::optional<int> PositionOf(int minute) const
     {
@@ -143,7 +155,7 @@ private:
         next_[body] = (next_[body] + 1) % kKept;
     }
 
-    static constexpr int kKept = 4;
+    static constexpr int kKept = 8;
     ChartState chart_;
     const ClockMinutes& minutes_;
     std::array<std::array<Kept, kKept>, BodyCount> kept_{};
@@ -199,48 +211,89 @@ private:
 };
 
 // The first minute in (lo, hi] at which the count reaches the target, given
-// Count(lo) < target <= Count(hi). The next minute to look at is guessed from
-// the longitudes; a guess that did not halve the interval twice running is
-// followed by a plain halving.
+// Count(lo) < target <= Count(hi). Where the counted longitude (whose count
+// reaches the target exactly when it does) crosses the target is guessed by
+// the secant through the two minutes looked at last, or through the ends
+// when that falls outside them, and the guess rounded up to a whole minute
+// inside the interval; a guess that did not halve the interval three times running
+// is followed by a plain halving.
 int FirstReaching(Track& track, int lo, int hi, int target)
 {
+    struct Point {
+        int minute;
+        double value;   // minus the target
+    };
+    Point low{lo, track.Value(lo) - target};
+    Point high{hi, track.Value(hi) - target};
+    Point older = low;
+    Point last = high;
     int stalls = 0;
-    while (hi - lo > 1) {
-        int mid = lo + (hi - lo) / 2;
-        if (stalls < 2) {
-            const double low = track.Value(lo);
-            const double share = (target - low) / (track.Value(hi) - low);
-            mid = std::clamp(lo + static_cast<int>(share * (hi - lo)), lo + 1, hi - 1);
-        }
-        const int width = hi - lo;
-        if (track.Count(mid) >= target)
-            hi = mid;
-        else
-            lo = mid;
-        stalls = 2 * (hi - lo) > width ? stalls + 1 : 0;
-        if (stalls > 2)
+    while (high.minute - low.minute > 1) {
+        const auto secant = [](const Point& a, const Point& b) {
+            return b.minute - b.value * (b.minute - a.minute) / (b.value - a.value);
+        };
+        double crossing = last.value != older.value ? secant(older, last) : -1;
+        if (!(crossing > low.minute && crossing < high.minute))
+            crossing = secant(low, high);
+        int mid = std::clamp(static_cast<int>(std::ceil(crossing)), low.minute + 1, high.minute - 1);
+        if (stalls >= 3) {
+            mid = low.minute + (high.minute - low.minute) / 2;
             stalls = 0;
+        }
+        const int width = high.minute - low.minute;
+        const Point probe{mid, track.Value(mid) - target};
+        (probe.value >= 0 ? high : low) = probe;
+        older = last;
+        last = probe;
+        stalls = 2 * (high.minute - low.minute) > width ? stalls + 1 : 0;
     }
-    return hi;
+    return high.minute;
 }
 
-// The four quantities that make a range, at one minute.
+// What is known of a body: its counted whole degree and longitude at a
+// minute.
+struct Known {
+    int position = 0;
+    int count = 0;
+    double value = 0;
+};
+
+Known Learn(Track& track, int position) { return {position, track.Count(position), track.Value(position)}; }
+
+// The four quantities that make a range, from the Sun's and the Moon's whole
+// degrees and the ascendant's. The Sun's is always the one of the minute at
+// hand; the Moon's may be an earlier one (later, going back), from which it
+// has moved on only by degrees that change neither its sign nor the
+// midpoint, so that the four are still right.
 struct Quantities {
-    int sunWhole = 0;
-    int moonWhole = 0;
+    Known sun;
+    Known moon;
     int ascendantWhole = 0;
-    int Midpoint() const { return MidpointOf(sunWhole, moonWhole); }
+
+    int SunWhole() const { return Mod360(sun.count); }
+    int MoonWhole() const { return Mod360(moon.count); }
+    int Midpoint() const { return MidpointOf(SunWhole(), MoonWhole()); }
     int House() const { return MidpointHouse(ascendantWhole, Midpoint()); }
     TimeRange Range(int from, int to) const
     {
         const int midpoint = Midpoint();
-        return {from, to, SignOfLongitude(sunWhole), SignOfLongitude(moonWhole), SignOfLongitude(midpoint),
+        return {from, to, SignOfLongitude(SunWhole()), SignOfLongitude(MoonWhole()), SignOfLongitude(midpoint),
                 MidpointHouse(ascendantWhole, midpoint)};
     }
-    bool SameRange(const Quantities& other) const
+    bool SameRange(const Quantities& other) const { return Range(0, 0) == other.Range(0, 0); }
+
+    // How many whole degrees the Moon must move on (a negative direction:
+    // back), the Sun standing still, before its sign or the midpoint
+    // changes. The degrees before that change nothing and need not be found.
+    int MoonSteps(int direction) const
     {
-        const TimeRange mine = Range(0, 0);
-        return mine == other.Range(0, 0);
+        const int whole = MoonWhole();
+        const int midpoint = Midpoint();
+        for (int k = 1;; ++k) {
+            const int moved = Mod360(whole + direction * k);
+            if (SignOfLongitude(moved) != SignOfLongitude(whole) || MidpointOf(SunWhole(), moved) != midpoint)
+                return k;
+        }
     }
 };
 
@@ -271,26 +324,30 @@ public:
 
     Quantities At(int position)
     {
-        return {sun_.WholeAt(position), moon_.WholeAt(position), ascendant_.WholeAt(position)};
+        return {Learn(sun_, position), Learn(moon_, position), ascendant_.WholeAt(position)};
     }
 
     // The last minute of the range that holds this one, whose quantities are
     // `now`. When the day goes on, `now` becomes the next minute's.
+    //
+    // Every step of the Sun is a change to look at; the Moon's only when it
+    // changes its sign or the midpoint, the Sun standing where it is.
     int RangeEnd(int position, Quantities& now)
     {
         for (;;) {
             const int houseChange = HouseChangeAfter(position, now);
             const int until = std::min(houseChange, last_);
-            const int sunChange = ChangeWithin(sun_, position, until);
-            const int moonChange = ChangeWithin(moon_, position, until);
+            const int sunChange = ChangeWithin(sun_, kSunFastest, now.sun, position, until, now.sun.count + 1);
+            const int moonChange =
+                ChangeWithin(moon_, kMoonFastest, now.moon, position, until, now.moon.count + now.MoonSteps(1));
             const int change = std::min({houseChange, sunChange, moonChange});
             if (change > last_)
                 return last_;
             Quantities then = now;
             if (change == sunChange)
-                then.sunWhole = sun_.WholeAt(change);
-            if (change == moonChange)
-                then.moonWhole = moon_.WholeAt(change);
+                then.sun = Learn(sun_, change);
+            if (change == sunChange || change == moonChange)
+                then.moon = Learn(moon_, change);
             then.ascendantWhole = ascendant_.WholeAt(change);
             const bool same = then.SameRange(now);
             now = then;
@@ -307,16 +364,17 @@ public:
         for (;;) {
             const int houseStart = HouseStartFrom(position, now);
             const int from = std::max(houseStart - 1, 0);
-            const int sunStart = LevelStartWithin(sun_, from, position);
-            const int moonStart = LevelStartWithin(moon_, from, position);
+            const int sunStart = LevelStartWithin(sun_, kSunFastest, now.sun, from, position, now.sun.count);
+            const int moonStart = LevelStartWithin(moon_, kMoonFastest, now.moon, from, position,
+                                                   now.moon.count - now.MoonSteps(-1) + 1);
             const int start = std::max({houseStart, sunStart, moonStart});
             if (start == 0)
                 return 0;
             Quantities before = now;
             if (start == sunStart)
-                before.sunWhole = sun_.WholeAt(start - 1);
-            if (start == moonStart)
-                before.moonWhole = moon_.WholeAt(start - 1);
+                before.sun = Learn(sun_, start - 1);
+            if (start == sunStart || start == moonStart)
+                before.moon = Learn(moon_, start - 1);
             before.ascendantWhole = ascendant_.WholeAt(start - 1);
             if (!before.SameRange(now))
                 return start;
@@ -326,24 +384,31 @@ public:
     }
 
 private:
-    // The first minute in (position, until] at which the body's whole degree
-    // grows, or one past the day's last minute.
-    int ChangeWithin(Track& track, int position, int until)
+    // The first minute in (position, until] at which the body's count
+    // reaches the target, or one past the day's last minute; the body is
+    // short of it at `position` and was where `known` says. A body too far
+    // from the target to get there in the time is not computed.
+    int ChangeWithin(Track& track, double fastest, const Known& known, int position, int until, int target)
     {
-        const int target = track.Count(position) + 1;
-        if (until <= position || track.Count(until) < target)
+        if (until <= position)
             return last_ + 1;
-        return FirstReaching(track, position, until, target);
+        const int minutes = minutes_.UniversalMinute(until) - minutes_.UniversalMinute(known.position);
+        if (target - known.value > fastest * minutes || track.Count(until) < target)
+            return last_ + 1;
+        return FirstReaching(track, known.position, until, target);
     }
 
-    // The first minute in (from, position] from which on the body's whole
-    // degree is this minute's, or 0 when it is the same at `from` already.
-    int LevelStartWithin(Track& track, int from, int position)
+    // The first minute in (from, position] from which on the body's count is
+    // at least `level`, or 0 when it is so at `from` already; the body is at
+    // that level at `position` and was where `known` says, at or after it.
+    int LevelStartWithin(Track& track, double fastest, const Known& known, int from, int position, int level)
     {
-        const int level = track.Count(position);
-        if (from >= position || track.Count(from) >= level)
+        if (from >= position)
             return 0;
-        return FirstReaching(track, from, position, level);
+        const int minutes = minutes_.UniversalMinute(known.position) - minutes_.UniversalMinute(from);
+        if (known.value - level >= fastest * minutes || track.Count(from) >= level)
+            return 0;
+        return FirstReaching(track, from, known.position, level);
     }
 
     // The first minute after this one with another house than this minute's,

@@ -7,6 +7,20 @@
 
 namespace lunarys::presentation {
 
+namespace {
+
+// The birth times with the same reading: {"from": "05:12", "to": "07:08"}, or
+// null when the clock skipped the birth minute.
+QJsonValue HoldsValue(const engine::Reading& r)
+{
+    if (!r.Holds)
+        return QJsonValue(QJsonValue::Null);
+    return QJsonObject{{QStringLiteral("from"), MinuteOfDayText(r.Holds->From)},
+                       {QStringLiteral("to"), MinuteOfDayText(r.Holds->To)}};
+}
+
+}  // namespace
+
 QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingTexts& t)
 {
     const engine::Sign midpoint = r.Midpoint.Sign;
@@ -35,6 +49,7 @@ QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingT
                      {QStringLiteral("sign"), SignName(midpoint)},
                      {QStringLiteral("element"), ElementName(engine::ElementOf(midpoint))},
                      {QStringLiteral("temperament"), TemperamentName(engine::TemperamentOf(midpoint))}}},
+        {QStringLiteral("holds"), HoldsValue(r)},
         {QStringLiteral("house"),
          QJsonObject{{QStringLiteral("number"), r.House}, {QStringLiteral("name"), HouseName(r.House)}}},
         {QStringLiteral("texts"),
