@@ -24,12 +24,22 @@
 //   and there it is looked at minute by minute.
 // Universal time itself never runs backwards from one minute of the clock to
 // the next. So a whole degree counted on is a non-decreasing step function of
-// the minute, and the first minute at which it reaches a value can be found
-// by bisection, steered by the longitudes themselves: equal values at two
-// minutes mean no change between them. The house is the step function
-// floor((ascendant - midpoint - 1) / 30) of the counted ascendant while the
-// midpoint stays put, so house changes are looked for between changes of the
-// Sun and the Moon.
+// the minute: equal counts at two minutes mean no change between them, and
+// the first minute at which a count reaches a value can be found by a search
+// that is steered by the longitudes themselves (secant guesses) and settled
+// by looking at the minutes on both sides of the change.
+//
+// From a minute, the house is followed first, as if the Sun and the Moon
+// stood still: it is the step function floor((ascendant - midpoint - 1) / 30)
+// of the counted ascendant. Then the Sun and the Moon are looked at where the
+// house changes. Every step of the Sun counts; of the Moon's steps only those
+// that change its sign or the midpoint do (the others leave all four as they
+// are), so the Moon's target is the first such degree. A body is not computed
+// at all when it cannot reach its target in the time: the Sun moves at most
+// 1.0194 and the Moon 15.38 degrees a day in this program's theories over
+// 1901-2050 (kSunFastest and kMoonFastest add a margin; the tests check the
+// speeds). When a body gets there first, the house is followed again from
+// there with the new midpoint.
 //
 // Counting on past 360 needs two samples less than a turn apart: the Sun and
 // the Moon move less than 16 degrees a day; the ascendant is sampled at most
@@ -44,10 +54,9 @@ namespace {
 constexpr double kPolarLatitudeDeg = 66.5;
 constexpr int kAscendantStep = 240;
 // The fastest the Sun and the Moon move in this program's theories, in
-// degrees a minute, with a margin: 1.0194 and 15.38 degrees a day at most
-// over 1901-2050 (the tests check it).
-constexpr double kSunFastest = 1.05 / 1440;
-constexpr double kMoonFastest = 16.0 / 1440;
+// degrees a minute.
+constexpr double kSunFastest = SunFastestDegreesPerDay / 1440;
+constexpr double kMoonFastest = MoonFastestDegreesPerDay / 1440;
 
 int Whole(double longitude) { return static_cast<int>(std::floor(longitude)); }
 int Mod360(int degrees) { return ((degrees % 360) + 360) % 360; }

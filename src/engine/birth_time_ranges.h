@@ -22,6 +22,11 @@ struct TimeRange {
     friend bool operator==(const TimeRange&, const TimeRange&) = default;
 };
 
+// Speeds, with a margin, that the Sun and the Moon of this program's theories
+// never exceed from 1901 to 2050; the search of the ranges relies on them.
+inline constexpr double SunFastestDegreesPerDay = 1.05;
+inline constexpr double MoonFastestDegreesPerDay = 16.0;
+
 // The birth day of a chart (its date and place, on the given clock) split
 // into such ranges, in order: every minute the clock has from 00:00 to 23:59,
 // each range as long as it can be, so neighbours differ in at least one of

@@ -1,6 +1,7 @@
 #include "presentation/json_line_writer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 #include "astro/position_text.h"
@@ -84,8 +85,11 @@ void AppendNumber(std::string& out, int value)
 
 void AppendNumber(std::string& out, double value)
 {
-    if (value == 0) {
-        out += '0';
+    // Whole numbers that a double holds exactly are written as integers.
+    constexpr double kExactIntegers = 9007199254740992.0;   // 2^53
+    if (std::trunc(value) == value && std::fabs(value) <= kExactIntegers) {
+        char digits[24];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr);
         return;
     }
     // The shortest digits, from the exponent form: [-]d[.ddd]e(+|-)xx.
@@ -100,15 +104,21 @@ void AppendNumber(std::string& out, double value)
     for (; p != end && *p != 'e'; ++p)
         if (*p != '.')
             digits[count++] = *p;
-    const int exponent = std::atoi(p + 1);   // after the 'e'; atoi takes the sign
-    const int point = exponent + 1;          // digits before the decimal point
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    const int point = exponent + 1;   // digits before the decimal point
 
-    const int exponentDigits = std::abs(exponent) >= 100 ? 3 : 2;
-    const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + exponentDigits;
-    const int fixedLength = point <= 0 ? 2 - point + count : (point >= count ? point : count + 1);
+    // Fixed form unless it would be longer than the exponent form (Qt's
+    // choice, with its exponent of at least two digits).
+    int room = 4;
+    if (count <= point && count > 1)
+        ++room;
+    else if (count == 1 && point <= 0)
+        --room;
+    const bool fixed = point <= 0 ? 1 - point <= room : point <= count + room;
     if (negative)
         out += '-';
-    if (fixedLength <= scientificLength) {
+    if (fixed) {
         if (point <= 0) {
             out += "0.";
             out.append(static_cast<std::size_t>(-point), '0');

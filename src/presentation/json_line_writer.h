@@ -8,10 +8,10 @@
 
 namespace lunarys::presentation {
 
-// A number as QJsonDocument writes a double: the shortest digits that read
-// back to the same value, in fixed or exponent form, whichever is shorter
-// (fixed when they tie), the exponent with a sign and at least two digits;
-// zero of either sign is "0".
+// A number as QJsonDocument writes a double: a whole number up to 2^53 as an
+// integer (zero of either sign is "0"); otherwise the shortest digits that
+// read back to the same value, in fixed form unless the exponent form is
+// shorter, the exponent with a sign and at least two digits.
 void AppendNumber(std::string& out, double value);
 void AppendNumber(std::string& out, int value);
 

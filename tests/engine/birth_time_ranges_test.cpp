@@ -1,6 +1,11 @@
 #include "engine/birth_time_ranges.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
+
+#include "astro/moon.h"
+#include "astro/sun.h"
 
 #include "engine/reading.h"
 #include "support/reading.h"
@@ -132,6 +137,25 @@ TEST(BirthTimeRanges, AgreeMinuteByMinuteWithSingleReadings)
     };
     for (const Day& day : days)
         ExpectRangesAgreeWithSingleReadings(day);
+}
+
+// The search skips a body that cannot reach its next degree in the time, by
+// these speeds: every hour's motion from 1901 to 2050, sampled every five
+// hours, stays below them.
+TEST(BirthTimeRanges, TheSunAndTheMoonStayBelowTheSpeedsTheSearchAssumes)
+{
+    constexpr double hour = 1.0 / 24;
+    double sun = 0;
+    double moon = 0;
+    for (double day = -36525; day < 18628; day += 5 * hour) {   // days from 2000 January 1.5
+        sun = std::max(sun, std::fmod(astro::SunLongitude(day + hour) - astro::SunLongitude(day) + 360, 360) / hour);
+        moon = std::max(moon, std::fmod(astro::MoonLongitude((day + hour) / 36525) - astro::MoonLongitude(day / 36525) + 360,
+                                        360) / hour);
+    }
+    EXPECT_LT(sun, SunFastestDegreesPerDay);
+    EXPECT_LT(moon, MoonFastestDegreesPerDay);
+    EXPECT_GT(sun, 1.01);   // the samples found the fast part of the year and of the month
+    EXPECT_GT(moon, 15.0);
 }
 
 }  // namespace
