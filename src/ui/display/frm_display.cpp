@@ -17,6 +17,7 @@
 #include <QTextEdit>
 
 #include "presentation/reading_labels.h"
+#include "presentation/time_ranges.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
 #include "ui/shell/app_icon.h"
@@ -352,6 +353,10 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
                             {240, 240, 5955, 615}, Qt::AlignLeft | Qt::AlignTop);
     connect(cobrand, &LinkLabel::clicked, this, [&program] { program.Links().OpenCoBrandPage(); });
     cobrand->raise();
+
+    // Above the offers, below the boxes of either tab, so that it is seen
+    // whichever tab is shown.
+    lblHolds_ = AddLabel(*strip, "lblHolds", QString(), Look::Note, kNotePoints, {240, 0, 9930, 240});
     strip->raise();
 }
 
@@ -359,6 +364,7 @@ void FrmDisplay::ShowReading(const engine::Reading& reading, const engine::Readi
 {
     midpointPage_->Fill(reading, texts);
     sunMoonHousePage_->Fill(reading, texts);
+    SetValue(lblHolds_, presentation::HoldsSentence(reading));
 }
 
 void FrmDisplay::Exit() { close(); }

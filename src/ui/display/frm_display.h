@@ -86,6 +86,7 @@ private:
     SunMoonHousePage* sunMoonHousePage_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
+    QLabel* lblHolds_ = nullptr;   // the birth times that give the same reading
 };
 
 }  // namespace lunarys::ui
