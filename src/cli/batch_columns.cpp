@@ -51,7 +51,7 @@ std::variant<BatchColumns, UsageError> BatchColumns::FromHeader(const std::vecto
         const auto options = BirthOptions();
         const auto option = std::find_if(options.begin(), options.end(),
                                          [&](const BirthOption& o) { return SameName(name, o.name); });
-        const bool isDst = SameName(name, QLatin1StringView(kDaylightSaving.data(), 3));
+        const bool isDst = SameName(name, QLatin1StringView(kDaylightSaving.data(), kDaylightSaving.size()));
         if (option == options.end() && !isDst) {
             if (!unknown)
                 unknown = UsageError{QStringLiteral("unknown column '%1'").arg(FromUtf8(name))};

@@ -85,6 +85,8 @@ std::variant<int, UsageError> RunBatch(const CliRequest& request)
     CsvReader reader(input);
     if (!reader.Next())
         return UsageError{QStringLiteral("--batch: the input is empty; its first line must name the columns")};
+    if (!reader.Problem().empty())
+        return UsageError{QStringLiteral("--batch: the first line has %1").arg(QString::fromLatin1(reader.Problem()))};
     auto header = BatchColumns::FromHeader(reader.Fields());
     if (const auto* error = std::get_if<UsageError>(&header))
         return *error;
