@@ -53,6 +53,15 @@ namespace {
 
 constexpr double kPolarLatitudeDeg = 66.5;
 constexpr int kAscendantStep = 240;
+constexpr double kAscendantMeanRate = 0.25;   // degrees a minute
+
+// How many minutes to look ahead for a longitude `degrees` short of its
+// target at about `rate` degrees a minute: a little beyond the guess, so that
+// the target usually lies between, and never more than kAscendantStep.
+int Reach(double degrees, double rate)
+{
+    return std::clamp(static_cast<int>(std::ceil(1.2 * degrees / std::max(rate, 0.01))) + 1, 1, kAscendantStep);
+}
 // The fastest the Sun and the Moon move in this program's theories, in
 // degrees a minute.
 constexpr double kSunFastest = SunFastestDegreesPerDay / 1440;
@@ -164,7 +173,7 @@ private:
         next_[body] = (next_[body] + 1) % kKept;
     }
 
-    static constexpr int kKept = 8;
+    static constexpr int kKept = 12;
     ChartState chart_;
     const ClockMinutes& minutes_;
     std::array<std::array<Kept, kKept>, BodyCount> kept_{};
@@ -435,10 +444,12 @@ private:
         }
         ascendant_.Anchor(position);
         const int target = 30 * (FloorDiv(ascendant_.Count(position) - midpoint - 1, 30) + 1) + midpoint + 1;
+        double rate = kAscendantMeanRate;
         for (int from = position; from < last_;) {
-            const int to = std::min(from + kAscendantStep, last_);
+            const int to = std::min(from + Reach(target - ascendant_.Value(from), rate), last_);
             if (ascendant_.Count(to) >= target)
                 return FirstReaching(ascendant_, from, to, target);
+            rate = (ascendant_.Value(to) - ascendant_.Value(from)) / (to - from);
             ascendant_.MoveAnchor(to);
             from = to;
         }
@@ -459,10 +470,12 @@ private:
         }
         ascendant_.Anchor(position);
         const int target = 30 * FloorDiv(ascendant_.Count(position) - midpoint - 1, 30) + midpoint + 1;
+        double rate = kAscendantMeanRate;
         for (int to = position; to > 0;) {
-            const int from = std::max(to - kAscendantStep, 0);
+            const int from = std::max(to - Reach(ascendant_.Value(to) - target, rate), 0);
             if (ascendant_.Count(from) < target)
                 return FirstReaching(ascendant_, from, to, target);
+            rate = (ascendant_.Value(to) - ascendant_.Value(from)) / (to - from);
             ascendant_.MoveAnchor(from);
             to = from;
         }
