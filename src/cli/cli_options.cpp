@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QCommandLineParser>
@@ -254,6 +255,15 @@ std::span<const BirthOption> BirthOptions() { return kBirthOptions; }
 
 std::optional<QString> TakeName(engine::BirthInput& in)
 {
+    // Plain ASCII letters and blanks, the common case, need no Unicode
+    // normalisation.
+    const bool plain = std::all_of(in.Name.cbegin(), in.Name.cend(), [](QChar c) {
+        return c == u' ' || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+    if (plain) {
+        in.Name = in.Name.toUpper();
+        return std::nullopt;
+    }
     if (!engine::IsNameText(in.Name))
         return QString::fromLatin1(engine::messages::OnlyLetters);
     in.Name = engine::NameInCapitals(in.Name);

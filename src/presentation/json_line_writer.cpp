@@ -1,5 +1,6 @@
 #include "presentation/json_line_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -24,12 +25,17 @@ public:
     explicit Members(std::string& out) : out_(out) { out_ += '{'; }
     Members& Key(std::string_view key)
     {
+        const std::size_t start = out_.size();
+        out_.resize(start + key.size() + 4);
+        char* p = out_.data() + start;
         if (!first_)
-            out_ += ',';
+            *p++ = ',';
+        *p++ = '"';
+        p = std::copy(key.begin(), key.end(), p);
+        *p++ = '"';
+        *p++ = ':';
+        out_.resize(static_cast<std::size_t>(p - out_.data()));
         first_ = false;
-        out_ += '"';
-        out_ += key;
-        out_ += "\":";
         return *this;
     }
     Members& Text(std::string_view key, std::string_view utf8)
