@@ -1,11 +1,13 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QCommandLineParser>
 
 #include "cli/echo.h"
 #include "cli/place_options.h"
+#include "engine/input_check.h"
 #include "engine/version.h"
 #include "engine/zones.h"
 
@@ -30,6 +32,12 @@ std::optional<int> NumberIn(QStringView text, int maxDigits, int low, int high)
     if (value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::optional<UsageError> ReadName(const QString& text, engine::BirthInput& in)
+{
+    in.Name = text;
+    return std::nullopt;
 }
 
 std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
@@ -119,6 +127,74 @@ std::optional<UsageError> ReadZone(const QString& text, engine::BirthInput& in)
     return std::nullopt;
 }
 
+std::optional<UsageError> ReadLongitude(const QString& text, engine::BirthInput& in)
+{
+    return ReadCoordinate(QStringLiteral("lon"), text, u'E', u'W', in.LongitudeDegrees, in.LongitudeMinutes,
+                          in.LongitudeIsEast);
+}
+
+std::optional<UsageError> ReadLatitude(const QString& text, engine::BirthInput& in)
+{
+    bool north = true;
+    if (auto error = ReadCoordinate(QStringLiteral("lat"), text, u'N', u'S', in.LatitudeDegrees, in.LatitudeMinutes,
+                                    north))
+        return error;
+    in.LatitudeIsSouth = !north;
+    return std::nullopt;
+}
+
+constexpr BirthOption kBirthOptions[] = {
+    {QLatin1StringView("name"), ReadName, "--name: missing; give the person's name (letters and blanks)", false},
+    {QLatin1StringView("date"), ReadDate, "--date: missing (the birth date, YYYY-MM-DD)", false},
+    {QLatin1StringView("time"), ReadTime, "--time: missing (the local clock time of birth, HH:MM)", false},
+    {QLatin1StringView("lon"), ReadLongitude, "--lon: missing; give DEG:MIN followed by E or W", true},
+    {QLatin1StringView("lat"), ReadLatitude, "--lat: missing; give DEG:MIN followed by N or S", true},
+    {QLatin1StringView("zone"), ReadZone, nullptr, false},
+};
+
+bool IsDateOrTime(const BirthOption& option)
+{
+    return option.name == QLatin1StringView("date") || option.name == QLatin1StringView("time");
+}
+
+// --format, --json and --output, and what goes with --batch (--texts) and
+// --time-unknown.
+std::optional<UsageError> ReadOutputOptions(const QCommandLineParser& parser, CliRequest& request)
+{
+    const auto given = [&parser](const char* option) {
+        const QString name = QString::fromLatin1(option);
+        return parser.isSet(name) ? std::optional<QString>(parser.value(name)) : std::nullopt;
+    };
+    const bool batch = parser.isSet(QStringLiteral("batch"));
+    const bool json = parser.isSet(QStringLiteral("json"));
+    if (auto error = ChooseOutput(given("format"), json, given("output"), request.output))
+        return UsageError{*error};
+    const OutputFormat format = request.output.format;
+    if (!batch) {
+        if (parser.isSet(QStringLiteral("texts")))
+            return UsageError{QStringLiteral("--texts: only with --batch")};
+        if (format == OutputFormat::Csv)
+            return UsageError{QStringLiteral("--format csv: only with --batch")};
+        if (parser.isSet(QStringLiteral("time-unknown")) && format != OutputFormat::Text && format != OutputFormat::Json)
+            return UsageError{QStringLiteral("--time-unknown: prints text or json")};
+        return std::nullopt;
+    }
+    for (const char* option : {"name", "date", "time", "lon", "lat", "zone", "dst", "place", "tz", "time-unknown"})
+        if (parser.isSet(QString::fromLatin1(option)))
+            return UsageError{
+                QStringLiteral("--%1: not with --batch (the file gives the births)").arg(QLatin1StringView(option))};
+    if (!given("format") && !json)
+        request.output.format = OutputFormat::Json;
+    else if (format != OutputFormat::Json && format != OutputFormat::Csv)
+        return UsageError{QStringLiteral("--format: with --batch, json or csv")};
+    request.action = CliRequest::Action::Batch;
+    request.batchFile = parser.value(QStringLiteral("batch"));
+    request.texts = parser.isSet(QStringLiteral("texts"));
+    if (request.batchFile.isEmpty())
+        return UsageError{QStringLiteral("--batch: give a file, or - for standard input")};
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& arguments)
@@ -137,12 +213,15 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("FORMAT"));
     const QCommandLineOption output(QStringLiteral("output"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption timeUnknown(QStringLiteral("time-unknown"));
+    const QCommandLineOption batch(QStringLiteral("batch"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption texts(QStringLiteral("texts"));
     const QCommandLineOption listZones(QStringLiteral("list-zones"));
     const QCommandLineOption places(QStringLiteral("places"), {}, QStringLiteral("QUERY"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({name, date, time, lon, lat, zone, dst, place, tz, json, format, output, listZones, places, help,
-                       version});
+    parser.addOptions({name, date, time, lon, lat, zone, dst, place, tz, json, format, output, timeUnknown, batch,
+                       texts, listZones, places, help, version});
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments)) {
         // The parser's own words would repeat an unknown option raw.
@@ -173,59 +252,72 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.output.format = parser.isSet(json) ? OutputFormat::Json : OutputFormat::Text;
         return request;
     }
-    for (const QCommandLineOption* option : {&name, &date, &time, &lon, &lat, &zone, &place, &tz, &format, &output})
+    for (const QCommandLineOption* option :
+         {&name, &date, &time, &lon, &lat, &zone, &place, &tz, &format, &output, &batch})
         if (parser.values(*option).size() > 1)
             return UsageError{QStringLiteral("--%1: given more than once").arg(option->names().constFirst())};
+    if (auto error = ReadOutputOptions(parser, request))
+        return *error;
+    if (request.action == CliRequest::Action::Batch)
+        return request;
     QStringList placeOptions;
     for (const QCommandLineOption* option : {&place, &tz, &lon, &lat, &zone, &dst})
         if (parser.isSet(*option))
             placeOptions << option->names().constFirst();
     if (std::optional<QString> clash = PlaceOptionsClash(placeOptions))
         return UsageError{*clash};
-    if (!parser.isSet(date))
-        return UsageError{QStringLiteral("--date: missing (the birth date, YYYY-MM-DD)")};
-    if (!parser.isSet(time))
-        return UsageError{QStringLiteral("--time: missing (the local clock time of birth, HH:MM)")};
-
-    engine::BirthInput& in = request.input;
-    in.Name = parser.value(name);
-    if (auto error = ReadDate(parser.value(date), in))
-        return *error;
-    if (auto error = ReadTime(parser.value(time), in))
-        return *error;
-    if (parser.isSet(lon))
-        if (auto error = ReadCoordinate(QStringLiteral("lon"), parser.value(lon), u'E', u'W', in.LongitudeDegrees,
-                                        in.LongitudeMinutes, in.LongitudeIsEast))
-            return *error;
-    if (parser.isSet(lat)) {
-        bool north = true;
-        if (auto error = ReadCoordinate(QStringLiteral("lat"), parser.value(lat), u'N', u'S', in.LatitudeDegrees,
-                                        in.LatitudeMinutes, north))
-            return *error;
-        in.LatitudeIsSouth = !north;
+    if (parser.isSet(timeUnknown)) {
+        if (parser.isSet(time))
+            return UsageError{QStringLiteral("--time-unknown: not with --time")};
+        request.action = CliRequest::Action::TimeRanges;
     }
-    if (parser.isSet(zone))
-        if (auto error = ReadZone(parser.value(zone), in))
-            return *error;
-    // A missing option is told after any given one that is wrong.
-    if (!parser.isSet(name))
-        return UsageError{QStringLiteral("--name: missing; give the person's name (letters and blanks)")};
-    // --place gives the coordinates.
-    if (!parser.isSet(lon) && !parser.isSet(place))
-        return UsageError{QStringLiteral("--lon: missing; give DEG:MIN followed by E or W")};
-    if (!parser.isSet(lat) && !parser.isSet(place))
-        return UsageError{QStringLiteral("--lat: missing; give DEG:MIN followed by N or S")};
-    in.DaylightSaving = parser.isSet(dst);
-    const auto given = [&parser](const QCommandLineOption& option) {
-        return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
+
+    // The date and time are asked for first; any other missing option is
+    // told after the given ones have been read, so that a wrong one is told
+    // first.
+    const auto leftOut = [&](const BirthOption& option) {
+        if (!option.missing || parser.isSet(option.name))
+            return false;
+        if (option.givenByPlace && parser.isSet(place))
+            return false;
+        return !(option.name == QLatin1StringView("time") && parser.isSet(timeUnknown));
     };
-    if (auto error = ChooseOutput(given(format), parser.isSet(json), given(output), request.output))
-        return UsageError{*error};
+    for (const BirthOption& option : kBirthOptions)
+        if (IsDateOrTime(option) && leftOut(option))
+            return UsageError{QString::fromLatin1(option.missing)};
+    engine::BirthInput& in = request.input;
+    for (const BirthOption& option : kBirthOptions)
+        if (parser.isSet(option.name))
+            if (auto error = option.read(parser.value(option.name), in))
+                return *error;
+    for (const BirthOption& option : kBirthOptions)
+        if (leftOut(option))
+            return UsageError{QString::fromLatin1(option.missing)};
+    in.DaylightSaving = parser.isSet(dst);
     if (parser.isSet(place))
         request.place = parser.value(place);
     if (parser.isSet(tz))
         request.timeZone = parser.value(tz);
     return request;
+}
+
+std::span<const BirthOption> BirthOptions() { return kBirthOptions; }
+
+std::optional<QString> TakeName(engine::BirthInput& in)
+{
+    // Plain ASCII letters and blanks, the common case, need no Unicode
+    // normalisation.
+    const bool plain = std::all_of(in.Name.cbegin(), in.Name.cend(), [](QChar c) {
+        return c == u' ' || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+    if (plain) {
+        in.Name = in.Name.toUpper();
+        return std::nullopt;
+    }
+    if (!engine::IsNameText(in.Name))
+        return QString::fromLatin1(engine::messages::OnlyLetters);
+    in.Name = engine::NameInCapitals(in.Name);
+    return std::nullopt;
 }
 
 QString HelpText()
@@ -236,6 +328,9 @@ QString HelpText()
         "                   [--format text|json|html|pdf | --json] [--output FILE]\n"
         "       lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
         "                   --place \"CITY[, STATE][, COUNTRY]\" [--format ...] [--output FILE]\n"
+        "       lunarys-cli --time-unknown --name NAME --date YYYY-MM-DD\n"
+        "                   (--lon ... --lat ... [--zone ...|--tz ...] | --place ...) [--json]\n"
+        "       lunarys-cli --batch FILE|- [--format json|csv] [--texts] [--output FILE]\n"
         "       lunarys-cli --places QUERY [--json]\n"
         "       lunarys-cli --list-zones | --help | --version\n"
         "\n"
@@ -264,15 +359,23 @@ QString HelpText()
         "  --json               the same as --format json\n"
         "  --output FILE        write the reading to FILE, replacing it whole,\n"
         "                       instead of standard output\n"
+        "  --time-unknown       instead of --time: the day's birth times split into ranges\n"
+        "                       that give the same Sun, Moon and midpoint signs and house\n"
+        "  --batch FILE|-       one reading for every row of a CSV file (- for standard\n"
+        "                       input) whose header names the columns: name, date, time,\n"
+        "                       lon, lat, zone, dst, or place or tz; one JSON object a line\n"
+        "  --format json|csv    with --batch: JSON lines (the default) or CSV rows\n"
+        "  --texts              with --batch: the texts too\n"
         "  --list-zones         print the 71 time zones, each after its index and a tab\n"
         "  --places QUERY       print the places that match, most populous first: name,\n"
         "                       state, country, time zone, latitude, longitude\n"
         "  -h, --help           print this help\n"
         "  --version            print the version\n"
         "\n"
-        "Exit status: 0 on success; 1 when the output cannot be written; 2 when the\n"
-        "command line or the birth details cannot be used, no place matches or a\n"
-        "time-zone name is unknown. The reason is printed on standard error.\n"
+        "Exit status: 0 on success; 1 when the output cannot be written or a batch\n"
+        "row was refused; 2 when the command line or the birth details cannot be\n"
+        "used, no place matches or a time-zone name is unknown. The reason is\n"
+        "printed on standard error.\n"
         "\n"
         "Examples:\n"
         "  lunarys-cli --name \"Mary Ann\" --date 1990-07-04 --time 06:30 --zone 34 \\\n"

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <variant>
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
 
@@ -12,13 +14,15 @@
 namespace lunarys::cli {
 
 struct CliRequest {
-    enum class Action { Reading, ListZones, ListPlaces, Help, Version };
+    enum class Action { Reading, TimeRanges, Batch, ListZones, ListPlaces, Help, Version };
     Action action = Action::Reading;
     engine::BirthInput input;
     OutputChoice output;
     std::optional<QString> place;     // --place CITY[, STATE][, COUNTRY]
     std::optional<QString> timeZone;  // --tz AREA/CITY
     QString placesQuery;              // --places QUERY
+    QString batchFile;                // --batch: a path, or "-" for standard input
+    bool texts = false;               // --texts, with --batch
 };
 
 // A command line the tool cannot use, told in one line naming the option.
@@ -28,6 +32,25 @@ struct UsageError {
 
 // Reads the arguments (without the program name).
 std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& arguments);
+
+// One birth detail as the command line and the columns of a batch file both
+// give it: a column reads its text exactly as the option reads its value.
+struct BirthOption {
+    QLatin1StringView name;  // the option without its dashes, and the column's name
+    // Reads a given value into the input, or says what is wrong with it.
+    std::optional<UsageError> (*read)(const QString& text, engine::BirthInput& in);
+    // The usage error when it is left out; null when the input's default
+    // stands.
+    const char* missing;
+    // Whether --place, which gives the coordinates, stands in for it.
+    bool givenByPlace;
+};
+std::span<const BirthOption> BirthOptions();
+
+// The name as the window's name box takes typed keys: letters of any
+// alphabet and blanks, then in capitals. The message when it holds anything
+// else.
+std::optional<QString> TakeName(engine::BirthInput& in);
 
 QString HelpText();
 QString VersionText();

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/batch_run.h"
 #include "cli/cli_options.h"
 #include "cli/output_check.h"
 #include "cli/place_options.h"
+#include "cli/time_ranges_command.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
@@ -63,6 +65,13 @@ int main(int argc, char* argv[])
             return Fail(QStringLiteral("lunarys-cli: ") + *problem);
         return Print(std::get<QByteArray>(listing));
     }
+    case cli::CliRequest::Action::Batch: {
+        const auto status = cli::RunBatch(request);
+        if (const auto* error = std::get_if<cli::UsageError>(&status))
+            return Fail(QStringLiteral("lunarys-cli: %1").arg(error->message));
+        return std::get<int>(status);
+    }
+    case cli::CliRequest::Action::TimeRanges:
     case cli::CliRequest::Action::Reading: break;
     }
 
@@ -72,11 +81,16 @@ int main(int argc, char* argv[])
     const cli::PlaceOutcome& place = std::get<cli::PlaceOutcome>(placed);
     if (!place.notice.isEmpty())
         Write(stderr, place.notice.toUtf8() + '\n');
+    if (request.action == cli::CliRequest::Action::TimeRanges) {
+        const auto output = cli::TimeRangesOutput(request);
+        if (const auto* message = std::get_if<QString>(&output))
+            return Fail(*message);
+        return Print(std::get<QByteArray>(output));
+    }
 
     // The name is taken as the window's name box takes typed keys.
-    if (!engine::IsNameText(request.input.Name))
-        return Fail(QString::fromLatin1(engine::messages::OnlyLetters));
-    request.input.Name = engine::NameInCapitals(request.input.Name);
+    if (const std::optional<QString> message = cli::TakeName(request.input))
+        return Fail(*message);
 
     engine::ChartState chart;
     const auto outcome = engine::RunReading(request.input, chart);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include "cli/echo.h"
 #include "cli/pdf_module.h"
 #include "export/document_file.h"
 #include "export/reading_html.h"
@@ -24,6 +25,8 @@ std::optional<OutputFormat> FormatNamed(const QString& name)
         return OutputFormat::Html;
     if (name == u"pdf")
         return OutputFormat::Pdf;
+    if (name == u"csv")
+        return OutputFormat::Csv;
     return std::nullopt;
 }
 
@@ -64,7 +67,7 @@ std::optional<QString> ChooseOutput(const std::optional<QString>& format, bool j
     if (format) {
         const auto named = FormatNamed(*format);
         if (!named)
-            return QStringLiteral("--format: expected text, json, html or pdf, got '%1'").arg(*format);
+            return QStringLiteral("--format: expected text, json, html, pdf or csv, got '%1'").arg(Echo(*format));
         if (json && *named != OutputFormat::Json)
             return QStringLiteral("--json and --format %1 ask for different outputs").arg(*format);
         choice.format = *named;
@@ -88,6 +91,7 @@ RenderedReading RenderReading(OutputFormat format, const engine::Reading& readin
     case OutputFormat::Json: return {presentation::ReadingAsJson(reading, texts), {}};
     case OutputFormat::Html: return {exports::ReadingAsHtml(reading, texts), {}};
     case OutputFormat::Pdf: return RenderPdf(reading, texts);
+    case OutputFormat::Csv: break;   // rows of a batch only
     }
     return {};
 }

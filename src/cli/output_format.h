@@ -10,7 +10,8 @@
 
 namespace lunarys::cli {
 
-enum class OutputFormat { Text, Json, Html, Pdf };
+// Csv is for the rows of a batch.
+enum class OutputFormat { Text, Json, Html, Pdf, Csv };
 
 // Where the reading goes and in what form; no file means standard output.
 struct OutputChoice {

@@ -9,6 +9,7 @@
 #include "cli/echo.h"
 #include "presentation/reading_json.h"
 #include "places/clock_note.h"
+#include "places/day_clock_history.h"
 #include "places/place_coordinates.h"
 #include "places/zone_choice.h"
 
@@ -110,7 +111,7 @@ void UseClock(const places::BirthClock& clock, engine::BirthInput& input)
         input.ZoneIndex = shown.zoneIndex;
     input.DaylightSaving = shown.daylightSaving;
     input.Clock = engine::GivenClock{clock.offsetMinutes, clock.daylightSaving, QString::fromUtf8(clock.timeZone),
-                                     places::ClockNote(clock)};
+                                     places::ClockNote(clock), places::DayClockAt(clock.timeZone, clock.localDate)};
 }
 
 std::optional<QString> PlaceOptionsClash(const QStringList& given)
@@ -134,11 +135,17 @@ std::optional<QString> PlaceOptionsClash(const QStringList& given)
 
 std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request)
 {
-    engine::BirthInput& in = request.input;
+    const std::shared_ptr<const places::Atlas> atlas = request.place ? places::Atlas::Load() : nullptr;
+    return ApplyPlace(atlas.get(), request.place, request.timeZone, request.input);
+}
+
+std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const std::optional<QString>& place,
+                                               const std::optional<QString>& givenTimeZone, engine::BirthInput& in)
+{
     PlaceOutcome outcome;
-    std::optional<QString> timeZone = request.timeZone;
-    if (request.place) {
-        const std::variant<PlaceFound, QString> found = FindPlace(*places::Atlas::Load(), *request.place);
+    std::optional<QString> timeZone = givenTimeZone;
+    if (place) {
+        const std::variant<PlaceFound, QString> found = FindPlace(*atlas, *place);
         if (const auto* problem = std::get_if<QString>(&found))
             return QStringLiteral("--place: ") + *problem;
         const PlaceFound& taken = std::get<PlaceFound>(found);
@@ -154,7 +161,7 @@ std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request)
         return outcome;
     const std::variant<places::BirthClock, QString> clock = FindClock(*timeZone, date, QTime(in.Hour, in.Minute));
     if (const auto* problem = std::get_if<QString>(&clock))
-        return (request.place ? QStringLiteral("--place: ") : QStringLiteral("--tz: ")) + *problem;
+        return (place ? QStringLiteral("--place: ") : QStringLiteral("--tz: ")) + *problem;
     UseClock(std::get<places::BirthClock>(clock), in);
     return outcome;
 }

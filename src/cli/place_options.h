@@ -64,6 +64,11 @@ struct PlaceOutcome {
 // line naming the option.
 std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request);
 
+// The same for one birth, with an atlas already loaded (needed only with a
+// place): a batch row's place and tz columns.
+std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const std::optional<QString>& place,
+                                               const std::optional<QString>& timeZone, engine::BirthInput& in);
+
 // --places QUERY: every matching place, the most populous first, as an
 // aligned table or a JSON array; or why there is none.
 std::variant<QByteArray, QString> PlacesListing(QStringView query, bool json);

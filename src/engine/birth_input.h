@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "engine/day_clock.h"
 #include "engine/zones.h"
 
 namespace lunarys::engine {
@@ -16,6 +17,9 @@ struct GivenClock {
     bool DaylightSaving = false;  // daylight saving was in force (already in the offset)
     QString TimeZone;             // the database's name, e.g. "Europe/Madrid"
     QString Note;                 // the one line that says which clock this is
+    // The clock of the whole birth day, for the birth times that give the
+    // same reading; without it the offset above counts for the whole day.
+    std::optional<DayClock> Day;
 
     friend bool operator==(const GivenClock&, const GivenClock&) = default;
 };

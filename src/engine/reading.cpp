@@ -7,6 +7,8 @@
 #include "astro/birth_moment.h"
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "engine/birth_time_ranges.h"
+#include "engine/day_clock.h"
 #include "engine/house.h"
 #include "engine/zones.h"
 
@@ -117,15 +119,26 @@ int MidpointOf(int sunWhole, int moonWhole)
 
 void ComputeChart(ChartState& chart)
 {
-    const astro::BirthMoment moment = MomentOf(chart);
-    SunStep(chart, moment);
-    AscendantStep(chart, moment);
-    MoonStep(chart, moment);
+    ComputeSun(chart);
+    ComputeAscendant(chart);
+    ComputeMoon(chart);
     FillDegreeSigns(chart.DegreeSign);
-    chart.SunSign = SignOfLongitude(static_cast<int>(chart.SunLongitudeWhole));
-    chart.MoonSign = SignOfLongitude(chart.MoonLongitudeWhole);
     FormMidpoint(chart);
 }
+
+void ComputeSun(ChartState& chart)
+{
+    SunStep(chart, MomentOf(chart));
+    chart.SunSign = SignOfLongitude(static_cast<int>(chart.SunLongitudeWhole));
+}
+
+void ComputeMoon(ChartState& chart)
+{
+    MoonStep(chart, MomentOf(chart));
+    chart.MoonSign = SignOfLongitude(chart.MoonLongitudeWhole);
+}
+
+void ComputeAscendant(ChartState& chart) { AscendantStep(chart, MomentOf(chart)); }
 
 Reading ReadingOf(const ChartState& chart, const BirthInput& input)
 {
@@ -173,7 +186,11 @@ std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartSta
     if (input.Clock)
         UseGivenClock(*input.Clock, chart);
     ComputeChart(chart);
-    return ReadingOf(chart, input);
+    Reading reading = ReadingOf(chart, input);
+    const DayClock day = input.Clock && input.Clock->Day ? *input.Clock->Day : FixedOffsetClock(chart);
+    if (const std::optional<TimeRange> range = RangeHolding(chart, day))
+        reading.Holds = MinuteSpan{range->From, range->To};
+    return reading;
 }
 
 }  // namespace lunarys::engine

@@ -18,6 +18,13 @@ std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartSta
 // ascendant, Moon, signs, midpoint and its house. Every result is rewritten.
 void ComputeChart(ChartState& chart);
 
+// The parts of ComputeChart that depend on the birth time, each alone, for
+// callers that move the time and need only one of them: the Sun's longitude,
+// whole degree and sign; the Moon's; the ascendant's longitude.
+void ComputeSun(ChartState& chart);
+void ComputeMoon(ChartState& chart);
+void ComputeAscendant(ChartState& chart);
+
 // From the whole-degree Sun and Moon longitudes and the ascendant already in
 // the chart: the midpoint's degree, sign and house.
 void FormMidpoint(ChartState& chart);

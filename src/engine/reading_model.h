@@ -61,6 +61,13 @@ struct MidpointPosition {
     int DegreeInSign() const { return Degree % 30; }
 };
 
+// Local clock minutes of the birth day, 0..1439, both ends included.
+struct MinuteSpan {
+    int From = 0;
+    int To = 0;
+    friend bool operator==(const MinuteSpan&, const MinuteSpan&) = default;
+};
+
 // One reading: the birth, the clock, the positions and what they give.
 struct Reading {
     BirthDetails Birth;
@@ -70,6 +77,9 @@ struct Reading {
     double AscendantLongitude = 0;  // degrees, [0, 360)
     MidpointPosition Midpoint;
     int House = 1;                  // 1..12, the equal house that holds the midpoint
+    // The birth times of the day that give the same Sun, Moon and midpoint
+    // signs and house; none when the clock skipped the birth minute.
+    std::optional<MinuteSpan> Holds;
 };
 
 }  // namespace lunarys::engine

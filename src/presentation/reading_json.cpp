@@ -11,6 +11,16 @@ namespace {
 
 QJsonValue TextOrNull(const QString& text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
 
+// The birth times with the same reading: {"from": "05:12", "to": "07:08"}, or
+// null when the clock skipped the birth minute.
+QJsonValue HoldsValue(const engine::Reading& r)
+{
+    if (!r.Holds)
+        return QJsonValue(QJsonValue::Null);
+    return QJsonObject{{QStringLiteral("from"), MinuteOfDayText(r.Holds->From)},
+                       {QStringLiteral("to"), MinuteOfDayText(r.Holds->To)}};
+}
+
 }  // namespace
 
 QJsonObject PlaceAsJson(const engine::AtlasPlace& place)
@@ -54,6 +64,7 @@ QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingT
                      {QStringLiteral("sign"), SignName(midpoint)},
                      {QStringLiteral("element"), ElementName(engine::ElementOf(midpoint))},
                      {QStringLiteral("temperament"), TemperamentName(engine::TemperamentOf(midpoint))}}},
+        {QStringLiteral("holds"), HoldsValue(r)},
         {QStringLiteral("house"),
          QJsonObject{{QStringLiteral("number"), r.House}, {QStringLiteral("name"), HouseName(r.House)}}},
         {QStringLiteral("texts"),

@@ -12,8 +12,9 @@ namespace lunarys::presentation {
 QJsonObject PlaceAsJson(const engine::AtlasPlace& place);
 
 // The reading as one JSON object: the zone offset and the clock used, the
-// Sun, Moon, ascendant, midpoint and house, the texts (with their CR LF line
-// breaks), and the atlas place when there is one.
+// Sun, Moon, ascendant, midpoint and house, the birth times that give the
+// same reading, the texts (with their CR LF line breaks), and the atlas place
+// when there is one.
 QJsonObject ReadingAsJsonObject(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 // The same object as an indented document.

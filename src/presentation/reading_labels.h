@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include <QString>
 
 #include "engine/reading_model.h"
@@ -27,5 +30,15 @@ QString HouseHeading(int house);   // "More About Third House"
 
 // "1990-07-04T01:00Z"
 QString UniversalTimeText(const engine::ClockUsed& clock);
+
+// "05:12": a local clock minute of the day, 0..1439.
+QString MinuteOfDayText(int minute);
+
+// The labels above as UTF-8, for outputs written byte by byte.
+std::string MidpointLabelUtf8(const engine::MidpointPosition& midpoint);
+std::string MidpointCaptionUtf8(const engine::MidpointPosition& midpoint);
+std::string_view HouseNameUtf8(int house);
+std::string MinuteOfDayUtf8(int minute);
+std::string UniversalTimeUtf8(const engine::ClockUsed& clock);
 
 }  // namespace lunarys::presentation

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <QJsonArray>
 #include <string>
 #include <vector>
 
@@ -40,9 +42,10 @@ std::string ReadFile(const std::string& path)
 // Where the tool's standard output goes.
 enum class Output { Captured, FullDevice, Closed };
 
-// `prefix` runs the tool through another program, such as a shell.
+// Runs the tool; `prefix` runs it through another program, such as a shell,
+// and `input` names a file for its standard input.
 ProcessResult RunCli(const std::vector<std::string>& arguments, const std::vector<std::string>& prefix = {},
-                     Output output = Output::Captured)
+                     Output output = Output::Captured, const std::string& input = {})
 {
     char outPath[] = "/tmp/lunarys-cli-out-XXXXXX";
     char errPath[] = "/tmp/lunarys-cli-err-XXXXXX";
@@ -65,6 +68,8 @@ ProcessResult RunCli(const std::vector<std::string>& arguments, const std::vecto
     else
         posix_spawn_file_actions_addclose(&actions, 1);
     posix_spawn_file_actions_adddup2(&actions, errFd, 2);
+    if (!input.empty())
+        posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
     pid_t pid = 0;
     ProcessResult result;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
@@ -328,6 +333,197 @@ TEST(CliUsage, ErrorsHelpVersionAndZones)
     }
     EXPECT_EQ(count, 71);
     EXPECT_NE(zones.out.find("34\tIndian Time, IST, +5.3\n"), std::string::npos);
+}
+
+// A file of this test's own, removed at the end.
+struct TempFile {
+    std::string path;
+    explicit TempFile(const std::string& contents)
+    {
+        char name[] = "/tmp/lunarys-batch-XXXXXX";
+        const int fd = mkstemp(name);
+        path = name;
+        if (write(fd, contents.data(), contents.size()) != static_cast<ssize_t>(contents.size()))
+            path.clear();
+        close(fd);
+    }
+    ~TempFile() { unlink(path.c_str()); }
+};
+
+QJsonObject ParsedLine(const std::string& line)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+}
+
+// Good rows and refused rows mixed: one line for each in the input's order,
+// a good row's line is what --json prints for that birth (without the texts,
+// with the row), a refused row's line has the message its option or the
+// input check gives; the batch goes on, counts on standard error and exits
+// with 1. Read from standard input as well as from a file.
+TEST(CliBatch, RefusedRowsAmongGoodOnesKeepTheirPlaces)
+{
+    const TempFile csv(
+        "name,date,time,zone,dst,lon,lat\r\n"
+        "Mary Ann,1990-07-04,06:30,34,no,72:50E,18:57N\r\n"
+        "Ann,1990-07-04,06:30,34,,180:00E,18:57N\r\n"
+        "\r\n"
+        "Ann,,06:30,34,,72:50E,18:57N\r\n"
+        "Ann,1990-07-04,06:30,34,maybe,72:50E,18:57N\r\n"
+        "R2D2,1990-07-04,06:30,34,,72:50E,18:57N\r\n"
+        "Ann,1990-07-04,06:30\r\n"
+        "\"Ana Lucia\",1975-02-14,22:05:40,\"Brazil Zone 2,BZT2,-3.0\",YES,46:38W,23:33S\r\n");
+    const std::vector<std::string> expectedErrors = {
+        "", "Please Enter Value Between 0 And 179 in the Degree of Longitude",
+        "--date: missing (the birth date, YYYY-MM-DD)",
+        "dst: expected yes, no, true, false, 1, 0 or nothing, got 'maybe'", "Please Enter only Letters",
+        "3 fields where the header names 7", ""};
+    const std::vector<std::vector<std::string>> singles = {
+        kMaryAnn, {"--name", "Ana Lucia", "--date", "1975-02-14", "--time", "22:05:40", "--zone",
+                   "Brazil Zone 2,BZT2,-3.0", "--dst", "--lon", "46:38W", "--lat", "23:33S"}};
+
+    for (const bool fromStandardInput : {false, true}) {
+        const ProcessResult r = fromStandardInput ? RunCli({"--batch", "-"}, {}, Output::Captured, csv.path) : RunCli({"--batch", csv.path});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "2 readings, 5 rows refused\n");
+        std::istringstream lines(r.out);
+        std::string line;
+        std::size_t row = 0;
+        std::size_t good = 0;
+        while (std::getline(lines, line)) {
+            ASSERT_LT(row, expectedErrors.size()) << line;
+            QJsonObject o = ParsedLine(line);
+            EXPECT_EQ(o.take(QStringLiteral("row")).toInt(), static_cast<int>(row + 1)) << line;
+            if (expectedErrors[row].empty()) {
+                QJsonObject single = ParsedLine(RunCli(With(singles[good++], {"--json"})).out);
+                single.remove(QStringLiteral("texts"));
+                EXPECT_EQ(o, single) << line;
+            } else {
+                EXPECT_EQ(o, (QJsonObject{{QStringLiteral("error"), QString::fromStdString(expectedErrors[row])}}));
+            }
+            ++row;
+        }
+        EXPECT_EQ(row, expectedErrors.size());
+    }
+}
+
+// The place and tz columns read as --place and --tz do: a row's line is what
+// the single reading prints.
+TEST(CliBatch, PlaceAndTimeZoneColumnsReadAsTheirOptions)
+{
+    const TempFile byPlace("name,date,time,place\nAna,1975-07-01,12:00,\"Madrid, Spain\"\nBo,1975-07-01,12:00,Qwertyville\n");
+    const TempFile byZone("name,date,time,lon,lat,tz\nAna,1975-07-01,12:00,3:42W,40:25N,Europe/Madrid\n");
+    const std::vector<std::string> birth = {"--name", "Ana", "--date", "1975-07-01", "--time", "12:00", "--json"};
+    const struct {
+        const TempFile& csv;
+        std::vector<std::string> single;
+    } cases[] = {{byPlace, With(birth, {"--place", "Madrid, Spain"})},
+                 {byZone, With(birth, {"--lon", "3:42W", "--lat", "40:25N", "--tz", "Europe/Madrid"})}};
+    for (const auto& c : cases) {
+        const ProcessResult r = RunCli({"--batch", c.csv.path});
+        std::istringstream lines(r.out);
+        std::string line;
+        ASSERT_TRUE(std::getline(lines, line)) << r.err;
+        QJsonObject o = ParsedLine(line);
+        EXPECT_EQ(o.take(QStringLiteral("row")).toInt(), 1);
+        QJsonObject single = ParsedLine(RunCli(c.single).out);
+        single.remove(QStringLiteral("texts"));
+        EXPECT_EQ(o, single) << line;
+        EXPECT_EQ(o[QStringLiteral("clock")].toObject()[QStringLiteral("universalTime")].toString(),
+                  QStringLiteral("1975-07-01T10:00Z"));
+    }
+    const ProcessResult r = RunCli({"--batch", byPlace.path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("{\"error\":\"--place: no place matches 'Qwertyville'"), std::string::npos) << r.out;
+}
+
+// CSV out, texts, a file for the output; usage errors stop the batch before
+// any output with 2.
+TEST(CliBatch, CsvTextsOutputFileAndUsageErrors)
+{
+    const TempFile csv("name,date,time,lon,lat,zone\nMary Ann,1990-07-04,06:30,72:50E,18:57N,34\n");
+    const ProcessResult table = RunCli({"--batch", csv.path, "--format", "csv", "--texts"});
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(table.err, "1 reading, 0 rows refused\n");
+    EXPECT_EQ(table.out.rfind("row,error,name,timeZoneHours,timeZoneMinutes,timeZone,utcOffsetMinutes,daylightSaving,"
+                              "universalTime,placeName,",
+                              0),
+              0u)
+        << table.out;
+    EXPECT_NE(table.out.find(",holdsFrom,holdsTo,sunGeneral,"), std::string::npos);
+    EXPECT_NE(table.out.find("\r\n1,,MARY ANN,-5,-30,,330,false,1990-07-04T01:00Z,,,,,,,101.82018471488473,101,"
+                             "\"11\u00b0 49' 12\"\" Can\",Cancer,"),
+              std::string::npos);
+    EXPECT_NE(table.out.find(",3,3rd House,04:31,06:46,\"He can be good or evil"), std::string::npos);
+
+    const TempFile output("old contents");
+    const ProcessResult toFile = RunCli({"--batch", csv.path, "--output", output.path});
+    EXPECT_EQ(toFile.status, 0);
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(ParsedLine(ReadFile(output.path))[QStringLiteral("holds")].toObject()[QStringLiteral("to")].toString(),
+              QStringLiteral("06:46"));
+
+    const TempFile extra("name,date,time,hair\nAnn,1990-07-04,06:30,red\n");
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } usage[] = {
+        {{"--batch", extra.path}, "lunarys-cli: unknown column 'hair'\n"},
+        {{"--batch", csv.path, "--date", "1990-07-04"}, "lunarys-cli: --date: not with --batch"},
+        {{"--batch", "/nonexistent/births.csv"}, "lunarys-cli: --batch: cannot open '/nonexistent/births.csv'"},
+        {{"--batch", csv.path, "--format", "xml"}, "lunarys-cli: --format: expected text, json, html, pdf or csv, got 'xml'"},
+    };
+    for (const auto& u : usage) {
+        const ProcessResult r = RunCli(u.args);
+        EXPECT_EQ(r.status, 2) << u.message;
+        EXPECT_EQ(r.out, "") << u.message;
+        EXPECT_EQ(r.err.rfind(u.message, 0), 0u) << r.err;
+    }
+}
+
+// The day of an unknown birth time: ranges from 00:00 to 23:59 without gap
+// or overlap, neighbours differing, and the range of 06:30 is what the
+// reading at 06:30 holds.
+TEST(CliTimeUnknown, RangesCoverTheDayAndHoldTheReadings)
+{
+    const std::vector<std::string> day = {"--time-unknown", "--name", "Mary Ann", "--date", "1990-07-04", "--zone",
+                                          "34", "--lon", "72:50E", "--lat", "18:57N"};
+    const ProcessResult r = RunCli(With(day, {"--json"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QJsonObject o = ParsedLine(r.out);
+    EXPECT_EQ(o[QStringLiteral("name")].toString(), QStringLiteral("MARY ANN"));
+    EXPECT_EQ(o[QStringLiteral("date")].toString(), QStringLiteral("1990-07-04"));
+    const QJsonArray ranges = o[QStringLiteral("ranges")].toArray();
+    ASSERT_GE(ranges.size(), 12);
+    const auto minute = [](const QJsonValue& v) {
+        const QString text = v.toString();
+        return text.left(2).toInt() * 60 + text.mid(3).toInt();
+    };
+    int next = 0;
+    QJsonObject previous;
+    QJsonObject holding;
+    for (const QJsonValue& value : ranges) {
+        QJsonObject range = value.toObject();
+        EXPECT_EQ(minute(range[QStringLiteral("from")]), next);
+        next = minute(range[QStringLiteral("to")]) + 1;
+        if (minute(range[QStringLiteral("from")]) <= 390 && 390 < next)
+            holding = range;
+        range.remove(QStringLiteral("from"));
+        range.remove(QStringLiteral("to"));
+        EXPECT_NE(range, previous);
+        previous = range;
+    }
+    EXPECT_EQ(next, 1440);
+    const QJsonObject reading = ParsedLine(RunCli(With(kMaryAnn, {"--json"})).out);
+    EXPECT_EQ(reading[QStringLiteral("holds")].toObject(),
+              (QJsonObject{{QStringLiteral("from"), holding[QStringLiteral("from")]},
+                           {QStringLiteral("to"), holding[QStringLiteral("to")]}}));
+    EXPECT_EQ(holding[QStringLiteral("house")].toInt(), 3);
+
+    const ProcessResult table = RunCli(day);
+    EXPECT_EQ(table.status, 0);
+    EXPECT_NE(table.out.find("04:31  06:46  Cancer       Scorpio      Virgo        3rd House\n"), std::string::npos)
+        << table.out;
+    EXPECT_EQ(RunCli(With(day, {"--time", "06:30"})).status, 2);
 }
 
 }  // namespace

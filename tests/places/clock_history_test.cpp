@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "places/clock_note.h"
+#include "places/day_clock_history.h"
 #include "places/zone_choice.h"
 #include "support/qstring_print.h"
 
@@ -113,6 +114,35 @@ TEST(ZoneChoiceFor, ListItemAndBoxOfAClock)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ZoneChoiceFor(*ClockAt(c.zone, c.date, {12, 0})), c.choice) << c.zone.constData();
+}
+
+}  // namespace
+}  // namespace lunarys::places
+
+namespace lunarys::places {
+namespace {
+
+// The clock of a whole day: the minutes the clocks skipped are left out, a
+// repeated hour counts at its first (daylight) occurrence.
+TEST(DayClockAt, ClockChangesWithinADay)
+{
+    using engine::ClockPiece;
+    const auto piece = [](int from, int to, int offset) { return ClockPiece{from, to, SettingOfOffset(offset)}; };
+    const struct {
+        const char* what;
+        QByteArray zone;
+        QDate date;
+        std::vector<ClockPiece> pieces;
+    } days[] = {
+        {"London, clocks forward at 01:00 GMT", "Europe/London", {2021, 3, 28}, {piece(0, 59, 0), piece(120, 1439, 60)}},
+        {"London, clocks back at 02:00 BST", "Europe/London", {2021, 10, 31}, {piece(0, 119, 60), piece(120, 1439, 0)}},
+        {"New York, 2 April 1990 is an ordinary day", "America/New_York", {1990, 4, 2}, {piece(0, 1439, -240)}},
+        {"New York, clocks forward at 02:00 EST", "America/New_York", {1990, 4, 1}, {piece(0, 119, -300), piece(180, 1439, -240)}},
+        {"Kathmandu", "Asia/Kathmandu", {2024, 5, 1}, {piece(0, 1439, 345)}},
+        {"an unknown zone", "Mars/Olympus_Mons", {2024, 5, 1}, {}},
+    };
+    for (const auto& d : days)
+        EXPECT_EQ(DayClockAt(d.zone, d.date).Pieces, d.pieces) << d.what;
 }
 
 }  // namespace

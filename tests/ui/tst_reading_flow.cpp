@@ -123,6 +123,25 @@ void ReadingFlowTest::exampleReading()
     QCOMPARE(value("lblMidpointElement"), QStringLiteral("Earth"));
     QCOMPARE(value("lblMidpointPersonality"), QStringLiteral("Sanguine"));
     QCOMPARE(value("lblMidpointliesin"), QStringLiteral("3rd House"));
+
+    // The birth times with the same reading, in one line that is seen on
+    // both tabs and lies clear of the boxes, the offers and the buttons.
+    const QLabel& holds = Control<QLabel>(*result, "lblHolds");
+    QCOMPARE(holds.text(), QStringLiteral("This reading holds for births between 04:31 and 06:46."));
+    QVERIFY(holds.isVisible());
+    const auto inWindow = [result](const QWidget& widget) {
+        return QRect(widget.mapTo(result, QPoint(0, 0)), widget.size());
+    };
+    QVERIFY(QRect(QPoint(0, 0), result->size()).contains(inWindow(holds)));
+    QVERIFY(holds.fontMetrics().horizontalAdvance(holds.text()) <= holds.contentsRect().width());
+    QVERIFY(holds.fontMetrics().height() <= holds.contentsRect().height());
+    for (const char* other : {"lblFullBrand", "lblCobrand", "cmdExit", "cmdOK", "txtNegativeTraits"})
+        QVERIFY2(!inWindow(holds).intersects(inWindow(Control<QWidget>(*result, other))), other);
+    Control<QTabWidget>(*result, "SSTab1").setCurrentIndex(1);
+    QVERIFY(holds.isVisible());
+    QVERIFY(!inWindow(holds).intersects(inWindow(Control<QWidget>(*result, "fraHouse"))));
+    Control<QTabWidget>(*result, "SSTab1").setCurrentIndex(0);
+
     const QString house = Control<QTextEdit>(*result, "RTBHouseDesc").toPlainText();
     QVERIFY2(house.startsWith(QStringLiteral("More About Third House\n")), qPrintable(house.left(60)));
     QCOMPARE(house.count(QStringLiteral("More About")), 1);

@@ -278,13 +278,15 @@ void ResultWindowTest::everyTextFits()
     QFETCH(int, house);
     QFETCH(int, midpointDegree);
     ResultWindow w;
-    w.window.ShowReading(ReadingWith(sign, sign, midpointDegree / 30, house, midpointDegree), MarkedTexts());
+    engine::Reading reading = ReadingWith(sign, sign, midpointDegree / 30, house, midpointDegree);
+    reading.Holds = engine::MinuteSpan{1208, 1439};
+    w.window.ShowReading(reading, MarkedTexts());
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
 
     QList<QLabel*> labels = w.window.findChildren<QLabel*>();
     labels.removeIf([](const QLabel* label) { return label->objectName().isEmpty(); });
-    QCOMPARE(labels.size(), 24);
+    QCOMPARE(labels.size(), 25);
     for (const QLabel* label : labels) {
         const QByteArray name = label->objectName().toLatin1();
         const QFontMetrics metrics(label->font());

@@ -19,6 +19,7 @@
 #include <QTextEdit>
 
 #include "presentation/reading_labels.h"
+#include "presentation/time_ranges.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
 #include "ui/display/reading_files.h"
@@ -405,6 +406,10 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
                             {240, 240, 5955, 615}, Qt::AlignLeft | Qt::AlignTop);
     connect(cobrand, &LinkLabel::clicked, this, [&program] { program.Links().OpenCoBrandPage(); });
     cobrand->raise();
+
+    // Above the offers, below the boxes of either tab, so that it is seen
+    // whichever tab is shown.
+    lblHolds_ = AddLabel(*strip, "lblHolds", QString(), Look::Note, kNotePoints, {240, 0, 9930, 240});
     strip->raise();
 }
 
@@ -412,6 +417,7 @@ void FrmDisplay::ShowReading(const engine::Reading& reading, const engine::Readi
 {
     midpointPage_->Fill(reading, texts);
     sunMoonHousePage_->Fill(reading, texts);
+    SetValue(lblHolds_, presentation::HoldsSentence(reading));
     reading_ = reading;
     texts_ = texts;
 }

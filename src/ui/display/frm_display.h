@@ -96,6 +96,7 @@ private:
     QPushButton* cmdOK_ = nullptr;
     std::optional<engine::Reading> reading_;
     engine::ReadingTexts texts_;
+    QLabel* lblHolds_ = nullptr;   // the birth times that give the same reading
 };
 
 }  // namespace lunarys::ui

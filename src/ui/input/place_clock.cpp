@@ -2,6 +2,7 @@
 
 #include "engine/zones.h"
 #include "places/clock_note.h"
+#include "places/day_clock_history.h"
 
 namespace lunarys::ui {
 
@@ -46,7 +47,8 @@ std::optional<engine::GivenClock> PlaceClock::GivenClockOn(QDate localDate, QTim
     const std::optional<places::BirthClock> clock = ClockOn(localDate, localTime);
     if (!clock)
         return std::nullopt;
-    return engine::GivenClock{clock->offsetMinutes, clock->daylightSaving, place_->timeZone, places::ClockNote(*clock)};
+    return engine::GivenClock{clock->offsetMinutes, clock->daylightSaving, place_->timeZone, places::ClockNote(*clock),
+                              places::DayClockAt(clock->timeZone, localDate)};
 }
 
 QString PlaceClock::Note(QDate localDate, QTime localTime, int zoneIndex, bool daylightSaving) const

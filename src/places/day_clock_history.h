@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDate>
+
+#include "engine/day_clock.h"
+
+namespace lunarys::places {
+
+// The clock of a whole local day in an IANA zone, as the reading takes it:
+// every local minute 00:00..23:59 with the database's offset (to the whole
+// minute, as ClockAt gives it), the minutes that clocks skipped left out, and
+// a repeated minute counted once, at its first occurrence. An unknown zone
+// gives no pieces.
+engine::DayClock DayClockAt(QByteArrayView ianaId, QDate localDate);
+
+// The chart's zone values of an offset, local minus UT in minutes: negated,
+// hours and minutes with the same sign, no daylight hour on top.
+engine::ClockSetting SettingOfOffset(int offsetMinutes);
+
+}  // namespace lunarys::places
