@@ -40,9 +40,13 @@ std::optional<UsageError> ReadName(const QString& text, engine::BirthInput& in)
     return std::nullopt;
 }
 
+// The parts of a text between the separators, as views of it: rows of a
+// batch read many of them, and a view costs no copy.
+QList<QStringView> Parts(QStringView text, QChar separator) { return text.split(separator); }
+
 std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
 {
-    const QStringList parts = text.split(u'-');
+    const QList<QStringView> parts = Parts(text, u'-');
     if (parts.size() != 3 || parts[0].size() != 4 || !AllDigits(parts[0]) || !AllDigits(parts[1]) || !AllDigits(parts[2])
         || parts[1].isEmpty() || parts[1].size() > 2 || parts[2].isEmpty() || parts[2].size() > 2)
         return UsageError{QStringLiteral("--date: expected YYYY-MM-DD, got '%1'").arg(Echo(text))};
@@ -63,11 +67,11 @@ std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
 
 std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
 {
-    const QStringList parts = text.split(u':');
+    const QList<QStringView> parts = Parts(text, u':');
     const auto wellFormed = [&] {
         if (parts.size() < 2 || parts.size() > 3)
             return false;
-        for (const QString& part : parts)
+        for (const QStringView part : parts)
             if (part.isEmpty() || part.size() > 2 || !AllDigits(part))
                 return false;
         return true;
@@ -93,19 +97,21 @@ std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
 std::optional<UsageError> ReadCoordinate(const QString& option, const QString& text, QChar positive, QChar negative,
                                          QString& degrees, QString& minutes, bool& isPositive)
 {
-    const QString usage = QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
-                              .arg(option, positive, negative, Echo(text));
+    const auto usage = [&] {
+        return UsageError{QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
+                              .arg(option, positive, negative, Echo(text))};
+    };
     if (text.isEmpty())
-        return UsageError{usage};
+        return usage();
     // Not QChar::toUpper: the long s would pass for an S.
     const char16_t last = text.back().unicode();
     const QChar hemisphere = last >= u'a' && last <= u'z' ? QChar(last - u'a' + u'A') : QChar(last);
-    const QStringList parts = text.chopped(1).split(u':');
+    const QList<QStringView> parts = Parts(QStringView(text).chopped(1), u':');
     if ((hemisphere != positive && hemisphere != negative) || parts.size() != 2 || !AllDigits(parts[0])
         || !AllDigits(parts[1]) || parts[0].size() > 5 || parts[1].size() > 5)
-        return UsageError{usage};
-    degrees = parts[0];
-    minutes = parts[1];
+        return usage();
+    degrees = parts[0].toString();
+    minutes = parts[1].toString();
     isPositive = hemisphere == positive;
     return std::nullopt;
 }
