@@ -151,7 +151,6 @@ std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const
         const PlaceFound& taken = std::get<PlaceFound>(found);
         UsePlace(taken.place, in);
         outcome.notice = TakenPlaceNotice(taken);
-        outcome.place = taken.place;
         timeZone = taken.place.timeZone;
     }
     // An impossible date is left to the input check, which tells it as the

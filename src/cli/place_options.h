@@ -53,10 +53,11 @@ void UseClock(const places::BirthClock& clock, engine::BirthInput& input);
 // the options set, without dashes.
 std::optional<QString> PlaceOptionsClash(const QStringList& given);
 
-// What --place or --tz made of a reading request.
+// What --place or --tz has to tell besides the reading: which of several
+// places was taken, for standard error, or nothing. The place itself goes into
+// the birth details.
 struct PlaceOutcome {
-    std::optional<places::Place> place;  // with --place
-    QString notice;                      // for standard error, or empty
+    QString notice;
 };
 
 // Fills the request's birth details from --place (the atlas is loaded only
