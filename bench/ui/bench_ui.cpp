@@ -116,15 +116,27 @@ void BM_StartupToInputWindowShown(benchmark::State& state)
 BENCHMARK(BM_StartupToInputWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)
     ->Repetitions(30)->ReportAggregatesOnly(true);
 
-void BM_ReadingClickToResultWindowShown(benchmark::State& state)
-{
+// The program started on the quiet platform, its input window on screen.
+struct StartedProgram {
     QuietPlatform platform;
     engine::ChartState chart;
-    Program program(platform.services);
-    ResultWindows results(program);
-    program.StartProgram(FrmMain::Factory(chart, results));
-    FrmMain& input = *qobject_cast<FrmMain*>(program.InputWindow());
-    WaitUntilShown(input);
+    Program program{platform.services};
+    ResultWindows results{program};
+    FrmMain* input = nullptr;
+
+    StartedProgram()
+    {
+        program.StartProgram(FrmMain::Factory(chart, results));
+        input = qobject_cast<FrmMain*>(program.InputWindow());
+        WaitUntilShown(*input);
+    }
+};
+
+void BM_ReadingClickToResultWindowShown(benchmark::State& state)
+{
+    StartedProgram started;
+    FrmMain& input = *started.input;
+    ResultWindows& results = started.results;
     Control<QLineEdit>(input, "txtName").setText(QStringLiteral("MARY ANN"));
     Control<QComboBox>(input, "cboMonth").setCurrentIndex(6);
     Control<QComboBox>(input, "cboDate").setCurrentIndex(3);
@@ -160,13 +172,8 @@ BENCHMARK(BM_ReadingClickToResultWindowShown)->UseManualTime()->Unit(benchmark::
 void BM_CityBoxKeystroke(benchmark::State& state)
 {
     static const std::shared_ptr<const places::Atlas> atlas = places::Atlas::Load();
-    QuietPlatform platform;
-    engine::ChartState chart;
-    Program program(platform.services);
-    ResultWindows results(program);
-    program.StartProgram(FrmMain::Factory(chart, results));
-    FrmMain& input = *qobject_cast<FrmMain*>(program.InputWindow());
-    WaitUntilShown(input);
+    StartedProgram started;
+    FrmMain& input = *started.input;
     input.UseAtlas(atlas);
     QLineEdit& city = Control<QLineEdit>(input, "txtMCity");
     city.setFocus();
