@@ -24,7 +24,7 @@ std::variant<QByteArray, QString> TimeRangesOutput(CliRequest& request)
     const std::vector<engine::TimeRange> ranges = engine::RangesOfDay(chart, day);
     if (ranges.empty())   // only a database clock can skip a whole day
         return QStringLiteral("lunarys-cli: --date: the clocks of %1 skipped %2 whole; that day has no birth times")
-            .arg(request.input.Clock ? request.input.Clock->TimeZone : QString(),
+            .arg(clock ? clock->TimeZone : QString(),
                  QDate(birth.Year, birth.Month, birth.Day).toString(Qt::ISODate));
     if (request.output.format == OutputFormat::Json)
         return presentation::TimeRangesAsJson(birth, ranges);
