@@ -52,6 +52,8 @@ std::span<const BirthOption> BirthOptions();
 // else.
 std::optional<QString> TakeName(engine::BirthInput& in);
 
+// The usage lines alone, shown when no option is given.
+QString UsageText();
 QString HelpText();
 QString VersionText();
 
