@@ -102,7 +102,7 @@ std::optional<UsageError> ReadCoordinate(const QString& option, const QString& t
                                          int& degrees, int& minutes, bool& isPositive)
 {
     const auto usage = [&] {
-        return UsageError{QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
+        return UsageError{QStringLiteral("--%1: expected DEG:MIN followed by %2 or %3, got '%4'")
                               .arg(option, positive, negative, Echo(text))};
     };
     if (text.isEmpty())
@@ -130,7 +130,10 @@ std::optional<UsageError> ReadZone(const QString& text, engine::Birth& in)
         return std::nullopt;
     }
     const QByteArray utf8 = text.toUtf8();
-    const int index = engine::ZoneIndexOfItem(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    int index = engine::ZoneIndexOfItem(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    for (std::size_t i = 0; index < 0 && i < engine::Zones.size(); ++i)
+        if (QString::fromUtf8(engine::Zones[i].Item).compare(text, Qt::CaseInsensitive) == 0)
+            index = static_cast<int>(i);
     if (index < 0)
         return UsageError{QStringLiteral("--zone: unknown zone '%1' (see --list-zones)").arg(Echo(text))};
     ListClockOf(in).ZoneIndex = index;
@@ -337,7 +340,7 @@ std::optional<QString> TakeName(engine::Birth& in)
     return std::nullopt;
 }
 
-QString HelpText()
+QString UsageText()
 {
     return QStringLiteral(
         "Usage: lunarys-cli --name NAME --date YYYY-MM-DD --time HH:MM[:SS]\n"
@@ -349,19 +352,25 @@ QString HelpText()
         "                   (--lon ... --lat ... [--zone ...|--tz ...] | --place ...) [--json]\n"
         "       lunarys-cli --batch FILE|- [--format json|csv] [--texts] [--output FILE]\n"
         "       lunarys-cli --places QUERY [--json]\n"
-        "       lunarys-cli --list-zones | --help | --version\n"
+        "       lunarys-cli --list-zones | --help | --version\n");
+}
+
+QString HelpText()
+{
+    return UsageText() + QStringLiteral(
         "\n"
         "Computes a natal Sun-Moon midpoint reading: the Sun and Moon signs, the\n"
         "midpoint with its sign, element and temperament, the midpoint's house\n"
         "counted from the ascendant, and the texts that go with them.\n"
         "\n"
         "Options:\n"
-        "  --name NAME          the person's name: letters and blanks (shown in capitals)\n"
+        "  --name NAME          the person's name: letters and blanks, a hyphen or an\n"
+        "                       apostrophe between letters (shown in capitals)\n"
         "  --date YYYY-MM-DD    local date of birth, years 1901 to 2050\n"
         "  --time HH:MM[:SS]    local clock time of birth (seconds are not used)\n"
         "  --lon DEG:MIN{E|W}   longitude of the birthplace, for example 72:50E\n"
         "  --lat DEG:MIN{N|S}   latitude of the birthplace, for example 18:57N\n"
-        "  --zone INDEX|ITEM    time zone: list index 0..70 or the exact list item;\n"
+        "  --zone INDEX|ITEM    time zone: list index 0..70 or a list item, in any case;\n"
         "                       default 29, \"Greenwich Mean Time,GMT,0.0\"\n"
         "  --dst                daylight saving time was in effect\n"
         "  --place \"CITY[, STATE][, COUNTRY]\"\n"

@@ -55,6 +55,8 @@ std::optional<QString> TakeName(engine::Birth& in);
 // The list zone of a birth, made the clock when it had another.
 engine::ListZoneClock& ListClockOf(engine::Birth& in);
 
+// The usage lines alone, shown when no option is given.
+QString UsageText();
 QString HelpText();
 QString VersionText();
 

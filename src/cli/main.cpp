@@ -49,6 +49,9 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    if (arguments.isEmpty())
+        return Fail(cli::UsageText() + QStringLiteral("Run 'lunarys-cli --help' for the options."));
+
     auto parsed = cli::ParseCommandLine(arguments);
     if (const auto* error = std::get_if<cli::UsageError>(&parsed))
         return Fail(QStringLiteral("lunarys-cli: %1").arg(error->message));
