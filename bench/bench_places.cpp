@@ -9,6 +9,7 @@
 
 #include "places/atlas.h"
 #include "places/clock_history.h"
+#include "places/geonames_source.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ using lunarys::places::Atlas;
 void BM_FirstQuery(benchmark::State& state)
 {
     for (auto _ : state) {
-        const std::shared_ptr<const Atlas> atlas = Atlas::Load();
+        const std::shared_ptr<const Atlas> atlas = Atlas::Load(lunarys::places::ReadGeoNamesPlaces());
         auto found = atlas->Find(u"Mumbai", 10);
         benchmark::DoNotOptimize(found);
     }
@@ -29,7 +30,7 @@ const char* const Queries[] = {"S", "Sp", "Springfield", "Springfield, Mass", "S
 
 void BM_QueryAfterFirst(benchmark::State& state)
 {
-    static const std::shared_ptr<const Atlas> atlas = Atlas::Load();
+    static const std::shared_ptr<const Atlas> atlas = Atlas::Load(lunarys::places::ReadGeoNamesPlaces());
     const QString query = QString::fromUtf8(Queries[state.range(0)]);
     state.SetLabel(Queries[state.range(0)]);
     for (auto _ : state) {
