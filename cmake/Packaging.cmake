@@ -2,6 +2,7 @@
 #
 # `cmake --install` places, under the prefix:
 #   bin/lunarys-cli                                     (src/cli)
+#   lib/<arch>/lunarys/lunarys-pdf.so, lunarys-atlas.so (src/cli: its modules)
 #   share/man/man1/lunarys-cli.1.gz                     (data/man)
 #   share/doc/lunarys/copyright                         (data/debian)
 #   share/doc/lunarys/changelog.Debian.gz
@@ -137,5 +138,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # nothing needs to be added by hand; tests/install/package-test.sh installs the
 # package without recommended packages and opens the window on an X server.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Data files, not libraries, so no computed dependency names them: the place
+# names of every language come with libgeonames (libgeonames-common), the
+# ISO 3166 country and state codes with iso-codes, the time-zone table with its
+# principal cities with tzdata.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "iso-codes, tzdata")
 
 include(CPack)
