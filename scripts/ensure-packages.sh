@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core iso-codes tzdata)
 if [[ "${1:-run}" == test ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file
-            debootstrap xvfb x11-utils python3 groff-base binutils lintian poppler-utils)
+            debootstrap xvfb x11-utils python3 groff-base binutils lintian poppler-utils strace)
 fi
 
 missing=()

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QFileInfo>
+
 namespace lunarys::cli {
 
 namespace {
@@ -19,9 +21,14 @@ BatchOutput::BatchOutput(const QString& path)
     if (path.isEmpty())
         return;
     file_ = std::make_unique<QSaveFile>(path);
-    if (!file_->open(QIODevice::WriteOnly)) {
+    // The system's words, as for a single reading's file.
+    errno = 0;
+    if (QFileInfo(path).isDir()) {
         open_ = false;
-        error_ = file_->errorString();
+        error_ = QString::fromLocal8Bit(std::strerror(EISDIR));
+    } else if (!file_->open(QIODevice::WriteOnly)) {
+        open_ = false;
+        error_ = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file_->errorString();
     }
 }
 

@@ -11,6 +11,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
 #include "cli/csv_reader.h"
+#include "cli/echo.h"
 #include "engine/reading.h"
 #include "presentation/json_line_writer.h"
 #include "presentation/reading_csv.h"
@@ -80,10 +81,18 @@ std::variant<int, UsageError> RunBatch(const CliRequest& request)
                                       : (input.setFileName(request.batchFile),
                                          input.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
     if (!opened)
-        return UsageError{QStringLiteral("--batch: cannot open '%1': %2").arg(request.batchFile, input.errorString())};
+        return UsageError{QStringLiteral("--batch: cannot open '%1': %2").arg(Echo(request.batchFile), input.errorString())};
 
     CsvReader reader(input);
-    if (!reader.Next())
+    const auto readFailed = [&] {
+        std::fprintf(stderr, "lunarys-cli: --batch: cannot read '%s': %s\n", qUtf8Printable(Echo(request.batchFile)),
+                     qUtf8Printable(reader.ReadError()));
+        return 1;
+    };
+    const bool headed = reader.Next();
+    if (!reader.ReadError().isEmpty())
+        return readFailed();
+    if (!headed)
         return UsageError{QStringLiteral("--batch: the input is empty; its first line must name the columns")};
     if (!reader.Problem().empty())
         return UsageError{QStringLiteral("--batch: the first line has %1").arg(QString::fromLatin1(reader.Problem()))};
@@ -93,8 +102,11 @@ std::variant<int, UsageError> RunBatch(const CliRequest& request)
     const BatchColumns& columns = std::get<BatchColumns>(header);
 
     BatchOutput output(request.output.file);
-    if (!output.IsOpen())
-        return UsageError{QStringLiteral("--output: cannot write '%1': %2").arg(request.output.file, output.Error())};
+    if (!output.IsOpen()) {
+        std::fprintf(stderr, "lunarys-cli: cannot write '%s': %s\n", qUtf8Printable(Echo(request.output.file)),
+                     qUtf8Printable(output.Error()));
+        return 1;
+    }
     Lines lines(request, output.Buffer());
     lines.Header();
 
@@ -126,6 +138,10 @@ std::variant<int, UsageError> RunBatch(const CliRequest& request)
         progress.Update(row, reader.BytesRead());
     }
     progress.Clear();
+    if (!reader.ReadError().isEmpty()) {
+        output.Abandon();
+        return readFailed();
+    }
     written = written && output.Finish();
     if (!written) {
         output.Abandon();

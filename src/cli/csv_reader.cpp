@@ -1,5 +1,7 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
+
 #include <QIODevice>
 
 namespace lunarys::cli {
@@ -7,6 +9,7 @@ namespace lunarys::cli {
 namespace {
 
 constexpr std::size_t kReadSize = 1 << 16;
+constexpr const char* kTooLong = "more than 64 KiB before its line ends";
 
 bool IsBlankLine(std::string_view text)
 {
@@ -28,6 +31,8 @@ bool CsvReader::Fill()
             break;
         got += more;
     }
+    if (got < 0)
+        readError_ = device_.errorString();
     position_ = 0;
     filled_ = got > 0 ? static_cast<std::size_t>(got) : 0;
     bytesRead_ += static_cast<long long>(filled_);
@@ -60,17 +65,39 @@ bool CsvReader::EndRecord()
     return true;
 }
 
+bool CsvReader::SkipToLineEnd()
+{
+    const auto begin = buffer_.begin() + static_cast<std::ptrdiff_t>(position_);
+    const auto end = buffer_.begin() + static_cast<std::ptrdiff_t>(filled_);
+    const auto lineEnd = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+    position_ = static_cast<std::size_t>(lineEnd - buffer_.begin());
+    if (lineEnd == end)
+        return false;
+    afterCr_ = *lineEnd == '\r';
+    ++position_;
+    return true;
+}
+
 bool CsvReader::Next()
 {
+    if (tooLong_) {   // the rest of the record refused last
+        tooLong_ = false;
+        while (!SkipToLineEnd())
+            if (!readError_.isEmpty() || !Fill())
+                return false;
+    }
     text_.clear();
     ends_.clear();
     fields_.clear();
     problem_ = {};
     quotedField_ = false;
     state_ = State::FieldStart;
+    recordBytes_ = 0;
     bool inRecord = false;   // a byte of this record has been read
     for (;;) {
-        if (position_ == filled_ && !Fill()) {
+        if (position_ == filled_ && (!readError_.isEmpty() || !Fill())) {
+            if (!readError_.isEmpty())
+                return false;   // a record cut short is no record
             if (state_ == State::Quoted)
                 problem_ = "a quoted field is not closed at the end of the input";
             return inRecord && EndRecord();
@@ -81,6 +108,14 @@ bool CsvReader::Next()
                 afterCr_ = false;
                 if (c == '\n')
                     continue;
+            }
+            const bool lineEnd = c == '\n' || c == '\r';
+            if (!(lineEnd && state_ != State::Quoted) && ++recordBytes_ > RecordLimit) {
+                // Refused at once; the next call passes over the rest.
+                tooLong_ = true;
+                problem_ = kTooLong;
+                --position_;   // a line end inside quotes ends it all the same
+                return EndRecord();
             }
             if (state_ == State::Quoted) {
                 if (c == '"')
@@ -94,6 +129,7 @@ bool CsvReader::Next()
                 if (EndRecord())
                     return true;
                 inRecord = false;
+                recordBytes_ = 0;
                 continue;
             }
             inRecord = true;

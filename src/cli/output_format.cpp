@@ -89,7 +89,7 @@ RenderedReading RenderReading(OutputFormat format, const engine::Reading& readin
 std::optional<QString> WriteOutputFile(const QString& file, const QByteArray& bytes)
 {
     if (const auto reason = exports::WriteWholeFile(file, bytes))
-        return QStringLiteral("lunarys-cli: cannot write '%1': %2").arg(file, *reason);
+        return QStringLiteral("lunarys-cli: cannot write '%1': %2").arg(Echo(file), *reason);
     return std::nullopt;
 }
 

@@ -497,6 +497,8 @@ std::vector<TimeRange> RangesOfDay(const ChartState& chart, const DayClock& cloc
 {
     std::vector<TimeRange> ranges;
     RangeFinder finder(chart, clock);
+    if (finder.Last() < 0)
+        return ranges;   // a day the clock skipped whole
     finder.Anchor(0);
     const ClockMinutes& minutes = finder.Minutes();
     Quantities now = finder.At(0);

@@ -30,7 +30,8 @@ inline constexpr double MoonFastestDegreesPerDay = 16.0;
 // The birth day of a chart (its date and place, on the given clock) split
 // into such ranges, in order: every minute the clock has from 00:00 to 23:59,
 // each range as long as it can be, so neighbours differ in at least one of
-// the four. A range may span minutes the clock skipped.
+// the four. A range may span minutes the clock skipped. A day the clock
+// skipped whole (a zone moving across the date line) has no ranges.
 std::vector<TimeRange> RangesOfDay(const ChartState& chart, const DayClock& clock);
 
 // The range that holds the chart's own birth minute; nullopt when the clock

@@ -2,6 +2,7 @@
 // output and standard error.
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -660,6 +661,134 @@ TEST(CliOutput, PdfHoldsTheReadingAsText)
           "You have a very charming personality that", "Midpoint lies in: 3rd House",
           "More About Third House"})
         EXPECT_NE(words.find(expected), std::string::npos) << expected;
+}
+
+// Days that zones moving across the date line left out: no birth time
+// existed, so there are no ranges, and a reading given a time on such a day
+// holds for no range.
+TEST(CliTimeUnknown, ADayTheClocksSkippedHasNoBirthTimes)
+{
+    const struct {
+        std::vector<std::string> where;
+        const char* date;
+        const char* zone;
+    } days[] = {
+        {{"--place", "Apia, Samoa"}, "2011-12-30", "Pacific/Apia"},
+        {{"--tz", "Pacific/Kwajalein", "--lon", "167:44E", "--lat", "9:11N"}, "1993-08-21", "Pacific/Kwajalein"},
+    };
+    for (const auto& d : days) {
+        std::vector<std::string> args = {"--time-unknown", "--name", "Ann", "--date", d.date};
+        args.insert(args.end(), d.where.begin(), d.where.end());
+        const ProcessResult r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << d.zone;
+        EXPECT_EQ(r.out, "") << d.zone;
+        const std::string line = std::string("lunarys-cli: --date: the clocks of ") + d.zone + " skipped " + d.date +
+                                 " whole; that day has no birth times\n";
+        EXPECT_EQ(r.err.substr(r.err.size() - std::min(r.err.size(), line.size())), line);
+
+        args[0] = "--json";
+        args.insert(args.end(), {"--time", "12:00"});
+        const ProcessResult reading = RunCli(args);
+        EXPECT_EQ(reading.status, 0) << d.zone << reading.err;
+        EXPECT_TRUE(ParsedLine(reading.out)[QStringLiteral("holds")].isNull()) << d.zone;
+    }
+}
+
+// What the user gave comes back in a refusal escaped and cut at 60
+// characters: option values, and the names of the files to read and write,
+// whichever way they fail.
+TEST(CliRefusals, WhatTheUserGaveIsEchoedSafely)
+{
+    Scratch folder;
+    const TempFile csv("name,date,time,lon,lat,zone\nMary Ann,1990-07-04,06:30,72:50E,18:57N,34\n");
+    const std::string longName = folder.path + "/missing/" + std::string(300, 'n') + ".jsonl";
+    const std::string shownLongName = folder.path + "/missing/" + std::string(60 - folder.path.size() - 9, 'n') + "\u2026";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {{"--name", "Ann", "--time", "06:30", "--date", "\x1b]0;x\a\x1b[2J"}, 2,
+         "lunarys-cli: --date: expected YYYY-MM-DD, got '\\x1b]0;x\\x07\\x1b[2J'\n"},
+        {{"--batch", "/nonexistent/a\nb\x1b[2J.csv"}, 2,
+         "lunarys-cli: --batch: cannot open '/nonexistent/a\\x0ab\\x1b[2J.csv': No such file or directory\n"},
+        {{"--batch", csv.path, "--output", longName}, 1,
+         "lunarys-cli: cannot write '" + shownLongName + "': No such file or directory\n"},
+        {With(kMaryAnn, {"--output", longName}), 1,
+         "lunarys-cli: cannot write '" + shownLongName + "': No such file or directory\n"},
+        {{"--batch", csv.path, "--output", folder.path}, 1,
+         "lunarys-cli: cannot write '" + folder.path + "': Is a directory\n"},
+        {With(kMaryAnn, {"--output", folder.path}), 1, "lunarys-cli: cannot write '" + folder.path + "': Is a directory\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.message;
+        EXPECT_EQ(r.out, "") << c.message;
+        EXPECT_EQ(r.err, c.message);
+    }
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+// Input a batch cannot take as it stands: a row far too long is refused with
+// its number and the next line read, without holding the row; an input whose
+// first line never ends is refused at once; a read error is told, and no
+// output file is made of the rows read before it.
+TEST(CliBatch, HostileInputs)
+{
+    const std::string header = "name,date,time,lon,lat,zone\n";
+    const std::string good = "Mary Ann,1990-07-04,06:30,72:50E,18:57N,34\n";
+    const std::string tooLong = "{\"error\":\"more than 64 KiB before its line ends\",\"row\":1}\n";
+    const TempFile longLine(header + std::string(10'000'000, 'x') + "\n" + good);
+    std::string rows = header;
+    for (int i = 0; i < 5000; ++i)
+        rows += good;
+    const TempFile manyRows(rows);
+    Scratch folder;
+    const std::string output = folder.path + "/readings.jsonl";
+    std::ofstream(output) << "the earlier readings";
+    const std::string readError = "lunarys-cli: --batch: cannot read '" + manyRows.path + "': Input/output error\n";
+    // 200 MB without a line end, through a pipe, then a good row.
+    const std::vector<std::string> endless = {
+        "/bin/sh", "-c", "{ printf '" + header.substr(0, header.size() - 1) + "\\n'; head -c 200000000 /dev/zero; "
+                         "printf '\\n" + good.substr(0, good.size() - 1) + "\\n'; } | exec \"$0\" \"$@\""};
+    // The second read of the input fails. The leak check, which cannot work
+    // under a tracer, is left out of a sanitized build's run.
+    const std::vector<std::string> failSecondRead = {
+        "/bin/sh", "-c",
+        "ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" exec '" LUNARYS_STRACE "' -o /dev/null -P '" +
+            manyRows.path + "' -e inject=read:error=EIO:when=2 \"$0\" \"$@\""};
+    const struct {
+        const char* what;
+        std::vector<std::string> args;
+        std::vector<std::string> prefix;
+        int status;
+        std::string out;   // its beginning
+        std::string err;
+    } cases[] = {
+        {"a 10 MB line, then a good row", {"--batch", longLine.path}, {}, 1, tooLong + "{\"ascendant\"",
+         "1 reading, 1 row refused\n"},
+        {"200 MB of zeros, then a good row", {"--batch", "-"}, endless, 1, tooLong + "{\"ascendant\"",
+         "1 reading, 1 row refused\n"},
+        {"a first line without end", {"--batch", "/dev/zero"}, {}, 2, "",
+         "lunarys-cli: --batch: the first line has more than 64 KiB before its line ends\n"},
+        {"a read error", {"--batch", manyRows.path, "--output", output}, failSecondRead, 1, "", readError},
+    };
+    for (const auto& c : cases) {
+        if (c.prefix == failSecondRead && std::string(LUNARYS_STRACE).empty()) {
+            ADD_FAILURE() << "strace is not installed (scripts/ensure-packages.sh test installs it)";
+            continue;
+        }
+        const ProcessResult r = RunCli(c.args, c.prefix);
+        EXPECT_EQ(r.status, c.status) << c.what;
+        EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << c.what;
+        EXPECT_EQ(r.err, c.err) << c.what;
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"readings.jsonl"});
+    EXPECT_EQ(ReadFile(output), "the earlier readings");
+    // No case held its long record: the largest process stayed far below it.
+    rusage children {};
+    getrusage(RUSAGE_CHILDREN, &children);
+    EXPECT_LT(children.ru_maxrss, 100 * 1024) << "kB";
 }
 
 }  // namespace

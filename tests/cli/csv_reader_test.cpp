@@ -79,6 +79,15 @@ TEST(BatchFile, RecordsAndHeaders)
         {"no header", "Mary Ann,1990-07-04,06:30\n",
          "error: --batch: the first line must name the columns (name, date, time, lon, lat, zone, dst, place, tz)"},
         {"nothing at all", "\n\n", "no header"},
+        {"a record of 64 KiB, line end not counted", "name,date,time,place\n" + std::string(65530, 'a') + ",1,2,3\r\n",
+         std::string(65530, 'a') + "|1|2|3\n"},
+        {"one byte more, then a good row", "name,date,time,place\n" + std::string(65531, 'a') + ",1,2,3\nAnn,1,2,3\n",
+         "!more than 64 KiB before its line ends\nAnn|1|2|3\n"},
+        {"1 MB in quotes: the next row starts after the next line end all the same",
+         "name,date,time,place\n\"" + std::string(1'000'000, '\0') + "\r\nAnn,1,2,3\n",
+         "!more than 64 KiB before its line ends\nAnn|1|2|3\n"},
+        {"too long up to the end of the input", "name,date,time,place\nAnn,1,2,3\n" + std::string(200'000, ','),
+         "Ann|1|2|3\n!more than 64 KiB before its line ends\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Read(c.input), c.expected) << c.what;

@@ -139,6 +139,8 @@ private slots:
     void pasteFromContextMenu();
     void inputMethodText_data();
     void inputMethodText();
+    void placeBoxesKeepControlCharactersOut_data();
+    void placeBoxesKeepControlCharactersOut();
     void inputCheck_data();
     void inputCheck();
     void passingCheckHandsOverTheReading();
@@ -474,6 +476,48 @@ void InputWindowTest::inputMethodText()
     QCoreApplication::sendEvent(&edit, &event);
     QCOMPARE(edit.text(), expectedText);
     QCOMPARE(w.fakes.dialogs.messages, expectedMessages);
+}
+
+void InputWindowTest::placeBoxesKeepControlCharactersOut_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("how");   // "paste", "typed", "input method"
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("expectedText");
+    QTest::newRow("terminal escapes and a line break pasted")
+        << "txtMCity" << "paste" << QStringLiteral("Par\x1b[2Jis\x1b]0;x\a\n") << QStringLiteral("Par[2Jis]0;x");
+    QTest::newRow("a right-to-left override typed")
+        << "txtMState" << "typed" << QStringLiteral("Te\u202exas") << QStringLiteral("Texas");
+    QTest::newRow("C1, DEL and a line separator from an input method")
+        << "txtMCountry" << "input method" << QStringLiteral("Fr\u0085an\u007fce\u2028") << QStringLiteral("France");
+    QTest::newRow("Persian spelling keeps its non-joiner")
+        << "txtMCity" << "paste" << QStringLiteral("\u200f\u0645\u06cc\u200c\u0631\u0648\u062f")
+        << QStringLiteral("\u0645\u06cc\u200c\u0631\u0648\u062f");
+}
+
+// City, State and Country take any text but what would act rather than show
+// in a saved document, left out without a message.
+void InputWindowTest::placeBoxesKeepControlCharactersOut()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, how);
+    QFETCH(QString, given);
+    QFETCH(QString, expectedText);
+
+    InputWindow w;
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    if (how == u"paste") {
+        QGuiApplication::clipboard()->setText(given);
+        Send(edit, KeyStrokes{Key(Qt::Key_V, Qt::ControlModifier)});
+    } else if (how == u"typed") {
+        Send(edit, Typed(given));
+    } else {
+        QInputMethodEvent event(QString(), {});
+        event.setCommitString(given);
+        QCoreApplication::sendEvent(&edit, &event);
+    }
+    QCOMPARE(edit.text(), expectedText);
+    QCOMPARE(w.fakes.dialogs.messages, QList<ShownMessage>{});
 }
 
 void InputWindowTest::inputCheck_data()

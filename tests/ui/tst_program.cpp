@@ -11,7 +11,11 @@
 #include <QTemporaryDir>
 #include <QtTest/QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <QMessageBox>
 
 #include "support.h"
 #include "ui/shell/link_label.h"
@@ -81,6 +85,8 @@ private slots:
     void lockFileOnlyALiveCopyHolds_data();
     void lockFileOnlyALiveCopyHolds();
     void settingsStoreKeepsAnIsoDate();
+    void settingsThatAreNoFileAreNotRead();
+    void messageBoxesShowTheirTextAsItIs();
     void quitClosesEveryWindow_data();
     void quitClosesEveryWindow();
     void menus_data();
@@ -562,6 +568,68 @@ void ProgramTest::aboutBoxTwice()
     // Back in the input window, as it was.
     QVERIFY(input.isVisible());
     QCOMPARE(Control<QLineEdit>(input, "txtName").text(), QStringLiteral("ANN"));
+}
+
+// The real program, started with a pipe in place of its settings file: it
+// comes up without reading it (no reader ever opens the pipe) and says so.
+void ProgramTest::settingsThatAreNoFileAreNotRead()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QDir home(folder.path());
+    QVERIFY(home.mkpath(QStringLiteral("config/Lunarys")) && home.mkpath(QStringLiteral("run")));
+    QFile::setPermissions(home.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray pipe = QFile::encodeName(home.filePath(QStringLiteral("config/Lunarys/Lunarys.conf")));
+    QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LUNARYS_PROGRAM_PATH), {});
+    QVERIFY(program.waitForStarted());
+    // The lock is taken after the settings are read, just before the window shows.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(home.filePath(QStringLiteral("run/lunarys.lock"))), 20000);
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardError())
+                                 .contains("Lunarys.conf is not a regular file; starting without settings"),
+                             5000);
+    QCOMPARE(program.state(), QProcess::Running);
+    const int writer = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+    const int error = errno;
+    if (writer >= 0)
+        ::close(writer);
+    QCOMPARE(writer, -1);
+    QCOMPARE(error, ENXIO);   // no reader
+    program.kill();
+    program.waitForFinished();
+}
+
+// A message names what the user gave, such as a file name, which must show
+// as it is even when it looks like markup.
+void ProgramTest::messageBoxesShowTheirTextAsItIs()
+{
+    const QString text = QStringLiteral("The reading could not be saved to \"/ro/<b>x</b>.pdf\": Permission denied.");
+    QList<Qt::TextFormat> formats;
+    QStringList texts;
+    const auto look = [&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                formats << box->textFormat();
+                texts << box->text();
+                box->done(QMessageBox::No);
+            }
+    };
+    MessageBoxDialogs dialogs;
+    QTimer::singleShot(0, look);
+    dialogs.ShowMessage(text, MessageIcon::Error);
+    QTimer::singleShot(0, look);
+    QVERIFY(!dialogs.AskYesNo(text, MessageIcon::Information));
+    QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
+    QCOMPARE(texts, (QStringList{text, text}));
 }
 
 QTEST_MAIN(ProgramTest)

@@ -23,6 +23,7 @@
 #include "places/place_coordinates.h"
 #include "ui/input/key_filter.h"
 #include "ui/input/place_completion.h"
+#include "ui/input/plain_text_validator.h"
 #include "ui/input/zone_list.h"
 #include "ui/shell/accessibility.h"
 #include "ui/shell/app_icon.h"
@@ -298,6 +299,8 @@ QGridLayout* FrmMain::BuildPlace(QWidget& details)
     txtMCity_ = Named(new QLineEdit(&details), "txtMCity");
     txtMState_ = Named(new QLineEdit(&details), "txtMState");
     txtMCountry_ = Named(new QLineEdit(&details), "txtMCountry");
+    for (QLineEdit* box : {txtMCity_, txtMState_, txtMCountry_})
+        box->setValidator(new PlainTextValidator(box));
     placeCompletion_ = new PlaceCompletion(*txtMCity_);
     cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), &details),
                         "cmdBrowser");

@@ -71,6 +71,7 @@ void MessageBoxDialogs::ShowMessage(const QString& text, MessageIcon icon)
 {
     QMessageBox box(BoxIcon(icon), QString::fromLatin1(text::ProgramTitle), ForDisplay(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);   // a file name such as "<b>x</b>.pdf" shows as it is
     box.exec();
 }
 
@@ -78,6 +79,7 @@ bool MessageBoxDialogs::AskYesNo(const QString& question, MessageIcon icon)
 {
     QMessageBox box(BoxIcon(icon), QString::fromLatin1(text::ProgramTitle), ForDisplay(question),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -109,22 +111,39 @@ void DesktopWebOpener::Open(const QUrl& address) { QDesktopServices::openUrl(add
 
 QDate SystemClock::Today() const { return QDate::currentDate(); }
 
-QSettingsStore::QSettingsStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(text::ProgramTitle),
-                QString::fromLatin1(text::ProgramTitle))
+QSettingsStore::QSettingsStore() : QSettingsStore(DefaultPath()) {}
+
+QSettingsStore::QSettingsStore(const QString& iniFilePath)
 {
+    // A pipe or a device would block the start, or never end, when read.
+    struct stat status {};
+    if (::stat(QFile::encodeName(iniFilePath).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        qWarning("lunarys: %s is not a regular file; starting without settings",
+                 qUtf8Printable(QDir::toNativeSeparators(iniFilePath)));
+        return;
+    }
+    settings_ = std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat);
 }
 
-QSettingsStore::QSettingsStore(const QString& iniFilePath) : settings_(iniFilePath, QSettings::IniFormat) {}
+QSettingsStore::~QSettingsStore() = default;
+
+QString QSettingsStore::DefaultPath()
+{
+    const QString title = QString::fromLatin1(text::ProgramTitle);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(title + u'/' + title + QStringLiteral(".conf"));
+}
 
 StoredText QSettingsStore::Read(const QString& section, const QString& key)
 {
-    if (settings_.status() != QSettings::NoError)
+    if (!settings_)
+        return {StoredText::Kind::Absent, {}};
+    if (settings_->status() != QSettings::NoError)
         return {StoredText::Kind::Unreadable, {}};
     const QString path = section + u'/' + key;
-    if (!settings_.contains(path))
+    if (!settings_->contains(path))
         return {StoredText::Kind::Absent, {}};
-    const QVariant value = settings_.value(path);
+    const QVariant value = settings_->value(path);
     if (!value.canConvert<QString>())
         return {StoredText::Kind::Unreadable, {}};
     return {StoredText::Kind::Present, value.toString()};
@@ -132,9 +151,11 @@ StoredText QSettingsStore::Read(const QString& section, const QString& key)
 
 bool QSettingsStore::Write(const QString& section, const QString& key, const QString& text)
 {
-    settings_.setValue(section + u'/' + key, text);
-    settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    if (!settings_)
+        return false;
+    settings_->setValue(section + u'/' + key, text);
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
 }
 
 LockFileInstanceLock::LockFileInstanceLock() : LockFileInstanceLock(DefaultPath()) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QLockFile>
 #include <QSettings>
 #include <QString>
@@ -39,19 +41,26 @@ public:
     void PreviewAndPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };
 
-// QSettings in the user's own settings area of the program.
+// QSettings in the user's own settings file of the program, DefaultPath().
+// Only a regular file (or none yet) is read: with anything else in its place
+// (a pipe, a device, a folder) the program runs as with no settings, keeps
+// none, and says so on standard error.
 class QSettingsStore final : public SettingsStore {
 public:
     QSettingsStore();
     // An INI file at the given path, for a run that must not touch the
     // user's own settings.
     explicit QSettingsStore(const QString& iniFilePath);
+    ~QSettingsStore() override;
 
     StoredText Read(const QString& section, const QString& key) override;
     bool Write(const QString& section, const QString& key, const QString& text) override;
 
+    // ~/.config/Lunarys/Lunarys.conf, or where XDG_CONFIG_HOME says.
+    static QString DefaultPath();
+
 private:
-    QSettings settings_;
+    std::unique_ptr<QSettings> settings_;
 };
 
 // A lock file in the user's runtime folder, held while the program runs.
