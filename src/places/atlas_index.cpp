@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include <QHash>
+#include <QSet>
 
 #include "places/atlas.h"
 #include "places/name_key.h"
@@ -98,13 +99,17 @@ public:
         }
     }
 
-    // The principal city of every zone whose country has no place of that
-    // name, as a place of its own (no state, no population known).
+    // The principal city of a zone that no place keeps and whose country has
+    // no place of that name (Singapore, Macau, Gibraltar, Vatican), as a place
+    // of its own: no state, no population known.
     void AddZoneCities(const std::vector<ZoneCity>& cities, const NameCatalogs& displayCatalog,
                        const std::vector<IsoCountry>& countries)
     {
         // The names of the zones' cities, and the countries that have a place
         // of that name or of a name that begins with it ("Ho Chi Minh City").
+        QSet<QString> zonesKept;
+        for (const Place& place : index_.places)
+            zonesKept.insert(place.timeZone);
         std::vector<QString> cityNames;
         for (const ZoneCity& city : cities)
             cityNames.push_back(folder_.Fold(city.city));
@@ -137,7 +142,7 @@ public:
             const std::uint32_t country =
                 Region(city.countryCode, displayName.value(city.countryCode, city.countryCode), AtlasIndex::kNoRegion);
             const std::vector<std::uint32_t>& having = countriesWith[View(cityNames[i])];
-            if (std::find(having.begin(), having.end(), country) != having.end())
+            if (zonesKept.contains(city.timeZone) || std::find(having.begin(), having.end(), country) != having.end())
                 continue;
             const auto place = static_cast<std::uint32_t>(index_.places.size());
             index_.places.push_back({city.city, {}, regions_[country].name, city.timeZone, city.latitude, city.longitude, 0});
