@@ -2,6 +2,7 @@
 //   ui_screenshots <folder>
 // The pictures are the windows as they draw themselves; with the xcb
 // platform the whole screen is saved as well.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
