@@ -1,5 +1,7 @@
 #include "places/atlas.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
@@ -136,6 +138,61 @@ TEST_F(AtlasTest, WholeNamesFirstThenTheMostPopulous)
     EXPECT_LT(narrowed.total, atlas_->Find(u"Springfield", 10).total);
     for (const Place& place : narrowed.places)
         EXPECT_EQ(place.state, QStringLiteral("Massachusetts"));
+}
+
+// Words written short match their whole form and back; the last word typed
+// may still grow, so it is looked up as typed.
+TEST(AtlasOfOwnNames, ShortAndWholeWordsAreOneWord)
+{
+    const auto place = [](const char* name, quint32 population) {
+        Place p;
+        p.name = QString::fromUtf8(name);
+        p.country = QStringLiteral("United States of America");
+        p.population = population;
+        return p;
+    };
+    const Atlas atlas({place("Mount Vernon", 300), place("Mountain View", 200), place("St. Louis", 100),
+                       place("Sainte-Foy", 50), place("Fort Worth", 40)});
+    const struct {
+        const char* query;
+        std::vector<const char*> names;  // best first
+    } queries[] = {
+        {"Mount", {"Mount Vernon", "Mountain View"}},
+        {"Mount ", {"Mount Vernon"}},
+        {"mt. vern", {"Mount Vernon"}},
+        {"Saint Louis", {"St. Louis"}},
+        {"St Louis", {"St. Louis"}},
+        {"Ste Foy", {"Sainte-Foy"}},
+        {"St Foy", {}},
+        {"Ft Worth", {"Fort Worth"}},
+        {"Fort", {"Fort Worth"}},
+    };
+    for (const auto& q : queries) {
+        const PlaceMatches found = atlas.Find(QString::fromUtf8(q.query), 10);
+        std::vector<QString> names;
+        for (const Place& p : found.places)
+            names.push_back(p.name);
+        std::vector<QString> expected;
+        for (const char* name : q.names)
+            expected.push_back(QString::fromUtf8(name));
+        EXPECT_EQ(names, expected) << q.query;
+        EXPECT_TRUE(std::all_of(found.matchedNames.begin(), found.matchedNames.end(),
+                                [](const QString& m) { return m.isEmpty(); })) << q.query;
+    }
+}
+
+// Without the catalogs, codes and zone table the atlas still finds places by
+// their own names.
+TEST_F(AtlasTest, WithoutItsOtherDataItFindsOwnNames)
+{
+    const QString nowhere = QStringLiteral("/nonexistent");
+    const std::shared_ptr<const Atlas> bare =
+        Atlas::Load(ReadGeoNamesPlaces(), AtlasFiles{nowhere, nowhere, nowhere, nowhere, nowhere});
+    EXPECT_LT(bare->Size(), atlas_->Size());  // no zone cities
+    EXPECT_EQ(PlaceDisplayName(bare->Find(u"Mumbai", 1).places.front()), QStringLiteral("Mumbai, Maharashtra, India"));
+    EXPECT_EQ(bare->Find(u"Bombay", 1).total, 0u);
+    EXPECT_EQ(bare->Find(u"Austin, TX", 1).total, 0u);
+    EXPECT_EQ(bare->Find(u"Singapore", 1).total, 0u);
 }
 
 TEST(PlaceDisplayName, SkipsAnEmptyState)
