@@ -103,7 +103,7 @@ std::variant<BatchColumns, UsageError> BatchColumns::FromHeader(const std::vecto
     return columns;
 }
 
-std::optional<QString> BatchColumns::Read(const std::vector<std::string_view>& fields, engine::BirthInput& in) const
+std::optional<QString> BatchColumns::Read(const std::vector<std::string_view>& fields, engine::Birth& in) const
 {
     if (fields.size() != columns_.size())
         return QStringLiteral("%1 fields where the header names %2").arg(fields.size()).arg(columns_.size());
@@ -118,7 +118,7 @@ std::optional<QString> BatchColumns::Read(const std::vector<std::string_view>& f
             if (!dst)
                 return QStringLiteral("dst: expected yes, no, true, false, 1, 0 or nothing, got '%1'")
                     .arg(Echo(FromUtf8(text)));
-            in.DaylightSaving = *dst;
+            ListClockOf(in).DaylightSaving = *dst;
             break;
         }
         case Kind::Place:

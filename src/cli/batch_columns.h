@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "cli/cli_options.h"
-#include "engine/birth_input.h"
+#include "engine/birth.h"
 
 namespace lunarys::places {
 class Atlas;
@@ -34,7 +34,7 @@ public:
     // One row into a fresh birth, or the message that refuses it: the one
     // its option would give on the command line. Blanks around a text do
     // not count. The input check is still to come.
-    std::optional<QString> Read(const std::vector<std::string_view>& fields, engine::BirthInput& in) const;
+    std::optional<QString> Read(const std::vector<std::string_view>& fields, engine::Birth& in) const;
 
 private:
     enum class Kind { Option, DaylightSaving, Place, TimeZone };

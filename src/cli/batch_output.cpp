@@ -20,13 +20,20 @@ BatchOutput::BatchOutput(const QString& path)
     buffer_.reserve(kWriteSize + (1 << 16));
     if (path.isEmpty())
         return;
-    file_ = std::make_unique<QSaveFile>(path);
     // The system's words, as for a single reading's file.
-    errno = 0;
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo target(path);
+    if (target.isDir()) {
         open_ = false;
         error_ = QString::fromLocal8Bit(std::strerror(EISDIR));
-    } else if (!file_->open(QIODevice::WriteOnly)) {
+        return;
+    }
+    // A device or a pipe cannot be replaced, only written to.
+    if (target.exists() && !target.isFile())
+        file_ = std::make_unique<QFile>(path);
+    else
+        file_ = std::make_unique<QSaveFile>(path);
+    errno = 0;
+    if (!file_->open(QIODevice::WriteOnly)) {
         open_ = false;
         error_ = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file_->errorString();
     }
@@ -64,7 +71,12 @@ bool BatchOutput::Finish()
 {
     if (!WriteBuffer())
         return false;
-    if (file_ && !file_->commit()) {
+    auto* whole = qobject_cast<QSaveFile*>(file_.get());
+    if (whole && !whole->commit()) {
+        error_ = whole->errorString();
+        return false;
+    }
+    if (file_ && !whole && !file_->flush()) {
         error_ = file_->errorString();
         return false;
     }
@@ -73,8 +85,8 @@ bool BatchOutput::Finish()
 
 void BatchOutput::Abandon()
 {
-    if (file_)
-        file_->cancelWriting();
+    if (auto* whole = qobject_cast<QSaveFile*>(file_.get()))
+        whole->cancelWriting();
 }
 
 }  // namespace lunarys::cli

@@ -3,13 +3,15 @@
 #include <memory>
 #include <string>
 
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
 namespace lunarys::cli {
 
 // Where a batch writes its lines: standard output, or a file that takes the
-// place of any old one only when the batch is done. The lines gather in a
+// place of any old one only when the batch is done; a pipe or a device named
+// as the file is written to as it is. The lines gather in a
 // buffer that goes out in large writes.
 class BatchOutput {
 public:
@@ -31,7 +33,7 @@ public:
 private:
     bool WriteBuffer();
 
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QFileDevice> file_;   // a QSaveFile for a file to replace
     std::string buffer_;
     bool open_ = true;
     QString error_;

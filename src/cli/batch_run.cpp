@@ -12,6 +12,7 @@
 #include "cli/batch_progress.h"
 #include "cli/csv_reader.h"
 #include "cli/echo.h"
+#include "engine/input_check.h"
 #include "engine/reading.h"
 #include "presentation/json_line_writer.h"
 #include "presentation/reading_csv.h"
@@ -117,18 +118,17 @@ std::variant<int, UsageError> RunBatch(const CliRequest& request)
     bool written = true;
     while (written && reader.Next()) {
         ++row;
-        engine::BirthInput in;
+        engine::Birth in;
         std::optional<QString> refusal;
         if (!reader.Problem().empty())
             refusal = QString::fromLatin1(reader.Problem());
         else
             refusal = columns.Read(reader.Fields(), in);
         if (!refusal) {
-            const auto outcome = engine::RunReading(in, chart);
-            if (const auto* problem = std::get_if<engine::InputProblem>(&outcome)) {
+            if (std::optional<engine::InputProblem> problem = engine::CheckBirth(in)) {
                 refusal = problem->Message;
             } else {
-                lines.Reading(std::get<engine::Reading>(outcome), row);
+                lines.Reading(engine::RunReading(in, chart), row);
                 ++readings;
             }
         }

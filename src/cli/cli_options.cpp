@@ -34,7 +34,7 @@ std::optional<int> NumberIn(QStringView text, int maxDigits, int low, int high)
     return value;
 }
 
-std::optional<UsageError> ReadName(const QString& text, engine::BirthInput& in)
+std::optional<UsageError> ReadName(const QString& text, engine::Birth& in)
 {
     in.Name = text;
     return std::nullopt;
@@ -44,7 +44,7 @@ std::optional<UsageError> ReadName(const QString& text, engine::BirthInput& in)
 // batch read many of them, and a view costs no copy.
 QList<QStringView> Parts(QStringView text, QChar separator) { return text.split(separator); }
 
-std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
+std::optional<UsageError> ReadDate(const QString& text, engine::Birth& in)
 {
     const QList<QStringView> parts = Parts(text, u'-');
     if (parts.size() != 3 || parts[0].size() != 4 || !AllDigits(parts[0]) || !AllDigits(parts[1]) || !AllDigits(parts[2])
@@ -60,12 +60,12 @@ std::optional<UsageError> ReadDate(const QString& text, engine::BirthInput& in)
     if (!day)
         return UsageError{QStringLiteral("--date: the day must be from 1 to 31")};
     in.Year = *year;
-    in.MonthIndex = *month - 1;
-    in.DayIndex = *day - 1;
+    in.Month = *month;
+    in.Day = *day;
     return std::nullopt;
 }
 
-std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
+std::optional<UsageError> ReadTime(const QString& text, engine::Birth& in)
 {
     const QList<QStringView> parts = Parts(text, u':');
     const auto wellFormed = [&] {
@@ -91,11 +91,15 @@ std::optional<UsageError> ReadTime(const QString& text, engine::BirthInput& in)
     return std::nullopt;
 }
 
+// Digits as a number; none as -1, which the input check tells as the window
+// tells an empty box.
+int DigitsValue(QStringView digits) { return digits.isEmpty() ? -1 : digits.toInt(); }
+
 // DEG:MIN followed by a hemisphere letter, an ASCII letter in either case.
 // Empty degrees or minutes are left to the input check, which tells the user
 // as the window would.
 std::optional<UsageError> ReadCoordinate(const QString& option, const QString& text, QChar positive, QChar negative,
-                                         QString& degrees, QString& minutes, bool& isPositive)
+                                         int& degrees, int& minutes, bool& isPositive)
 {
     const auto usage = [&] {
         return UsageError{QStringLiteral("--%1: expected DEG:MIN%2 or DEG:MIN%3, got '%4'")
@@ -110,36 +114,36 @@ std::optional<UsageError> ReadCoordinate(const QString& option, const QString& t
     if ((hemisphere != positive && hemisphere != negative) || parts.size() != 2 || !AllDigits(parts[0])
         || !AllDigits(parts[1]) || parts[0].size() > 5 || parts[1].size() > 5)
         return usage();
-    degrees = parts[0].toString();
-    minutes = parts[1].toString();
+    degrees = DigitsValue(parts[0]);
+    minutes = DigitsValue(parts[1]);
     isPositive = hemisphere == positive;
     return std::nullopt;
 }
 
-std::optional<UsageError> ReadZone(const QString& text, engine::BirthInput& in)
+std::optional<UsageError> ReadZone(const QString& text, engine::Birth& in)
 {
     if (!text.isEmpty() && AllDigits(text)) {
         const auto index = NumberIn(text, 2, 0, static_cast<int>(engine::Zones.size()) - 1);
         if (!index)
             return UsageError{QStringLiteral("--zone: the index must be from 0 to 70 (see --list-zones)")};
-        in.ZoneIndex = *index;
+        ListClockOf(in).ZoneIndex = *index;
         return std::nullopt;
     }
     const QByteArray utf8 = text.toUtf8();
     const int index = engine::ZoneIndexOfItem(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (index < 0)
         return UsageError{QStringLiteral("--zone: unknown zone '%1' (see --list-zones)").arg(Echo(text))};
-    in.ZoneIndex = index;
+    ListClockOf(in).ZoneIndex = index;
     return std::nullopt;
 }
 
-std::optional<UsageError> ReadLongitude(const QString& text, engine::BirthInput& in)
+std::optional<UsageError> ReadLongitude(const QString& text, engine::Birth& in)
 {
     return ReadCoordinate(QStringLiteral("lon"), text, u'E', u'W', in.LongitudeDegrees, in.LongitudeMinutes,
                           in.LongitudeIsEast);
 }
 
-std::optional<UsageError> ReadLatitude(const QString& text, engine::BirthInput& in)
+std::optional<UsageError> ReadLatitude(const QString& text, engine::Birth& in)
 {
     bool north = true;
     if (auto error = ReadCoordinate(QStringLiteral("lat"), text, u'N', u'S', in.LatitudeDegrees, in.LatitudeMinutes,
@@ -291,7 +295,7 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     for (const BirthOption& option : kBirthOptions)
         if (IsDateOrTime(option) && leftOut(option))
             return UsageError{QString::fromLatin1(option.missing)};
-    engine::BirthInput& in = request.input;
+    engine::Birth& in = request.birth;
     for (const BirthOption& option : kBirthOptions)
         if (parser.isSet(option.name))
             if (auto error = option.read(parser.value(option.name), in))
@@ -299,7 +303,7 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     for (const BirthOption& option : kBirthOptions)
         if (leftOut(option))
             return UsageError{QString::fromLatin1(option.missing)};
-    in.DaylightSaving = parser.isSet(dst);
+    ListClockOf(in).DaylightSaving = parser.isSet(dst);
     if (parser.isSet(place))
         request.place = parser.value(place);
     if (parser.isSet(tz))
@@ -309,7 +313,14 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
 
 std::span<const BirthOption> BirthOptions() { return kBirthOptions; }
 
-std::optional<QString> TakeName(engine::BirthInput& in)
+engine::ListZoneClock& ListClockOf(engine::Birth& in)
+{
+    if (auto* list = std::get_if<engine::ListZoneClock>(&in.Clock))
+        return *list;
+    return in.Clock.emplace<engine::ListZoneClock>();
+}
+
+std::optional<QString> TakeName(engine::Birth& in)
 {
     // Plain ASCII letters and blanks, the common case, need no Unicode
     // normalisation.

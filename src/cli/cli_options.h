@@ -9,14 +9,14 @@
 #include <QStringList>
 
 #include "cli/output_format.h"
-#include "engine/birth_input.h"
+#include "engine/birth.h"
 
 namespace lunarys::cli {
 
 struct CliRequest {
     enum class Action { Reading, TimeRanges, Batch, ListZones, ListPlaces, Help, Version };
     Action action = Action::Reading;
-    engine::BirthInput input;
+    engine::Birth birth;
     OutputChoice output;
     std::optional<QString> place;     // --place CITY[, STATE][, COUNTRY]
     std::optional<QString> timeZone;  // --tz AREA/CITY
@@ -38,7 +38,7 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
 struct BirthOption {
     QLatin1StringView name;  // the option without its dashes, and the column's name
     // Reads a given value into the input, or says what is wrong with it.
-    std::optional<UsageError> (*read)(const QString& text, engine::BirthInput& in);
+    std::optional<UsageError> (*read)(const QString& text, engine::Birth& in);
     // The usage error when it is left out; null when the input's default
     // stands.
     const char* missing;
@@ -50,7 +50,10 @@ std::span<const BirthOption> BirthOptions();
 // The name as the window's name box takes typed keys: letters of any
 // alphabet and blanks, then in capitals. The message when it holds anything
 // else.
-std::optional<QString> TakeName(engine::BirthInput& in);
+std::optional<QString> TakeName(engine::Birth& in);
+
+// The list zone of a birth, made the clock when it had another.
+engine::ListZoneClock& ListClockOf(engine::Birth& in);
 
 QString HelpText();
 QString VersionText();

@@ -27,6 +27,8 @@ bool CsvReader::Fill()
     // device hands them over.
     while (!started_ && got > 0 && got < 3) {
         const qint64 more = device_.read(buffer_.data() + got, static_cast<qint64>(buffer_.size()) - got);
+        if (more < 0)
+            readError_ = device_.errorString();
         if (more <= 0)
             break;
         got += more;

@@ -89,15 +89,13 @@ int main(int argc, char* argv[])
     }
 
     // The name is taken as the window's name box takes typed keys.
-    if (const std::optional<QString> message = cli::TakeName(request.input))
+    if (const std::optional<QString> message = cli::TakeName(request.birth))
         return Fail(*message);
-
-    engine::ChartState chart;
-    const auto outcome = engine::RunReading(request.input, chart);
-    if (const auto* problem = std::get_if<engine::InputProblem>(&outcome))
+    if (const std::optional<engine::InputProblem> problem = engine::CheckBirth(request.birth))
         return Fail(problem->Message);
 
-    const auto& reading = std::get<engine::Reading>(outcome);
+    engine::ChartState chart;
+    const engine::Reading reading = engine::RunReading(request.birth, chart);
     const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
     const cli::RenderedReading output = cli::RenderReading(request.output.format, reading, texts);
     if (!output.failure.isEmpty()) {

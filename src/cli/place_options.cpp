@@ -10,9 +10,8 @@
 #include "cli/echo.h"
 #include "presentation/reading_json.h"
 #include "places/clock_note.h"
-#include "places/day_clock_history.h"
 #include "places/place_coordinates.h"
-#include "places/zone_choice.h"
+#include "places/place_clock.h"
 
 namespace lunarys::cli {
 
@@ -95,30 +94,20 @@ std::variant<places::BirthClock, QString> FindClock(QStringView timeZone, QDate 
     return *std::move(clock);
 }
 
-void UsePlace(const places::Place& place, engine::BirthInput& input)
+void UsePlace(const places::Place& place, engine::Birth& birth)
 {
     const places::PlaceCoordinates at = places::CoordinatesOf(place);
-    input.LongitudeDegrees = QString::number(at.longitudeDegrees);
-    input.LongitudeMinutes = QString::number(at.longitudeMinutes);
-    input.LongitudeIsEast = at.longitudeIsEast;
-    input.LatitudeDegrees = QString::number(at.latitudeDegrees);
-    input.LatitudeMinutes = QString::number(at.latitudeMinutes);
-    input.LatitudeIsSouth = at.latitudeIsSouth;
-    input.City = place.name;
-    input.State = place.state;
-    input.Country = place.country;
-    input.Place = engine::AtlasPlace{place.name, place.state, place.country, place.timeZone, place.latitude,
+    birth.LongitudeDegrees = at.longitudeDegrees;
+    birth.LongitudeMinutes = at.longitudeMinutes;
+    birth.LongitudeIsEast = at.longitudeIsEast;
+    birth.LatitudeDegrees = at.latitudeDegrees;
+    birth.LatitudeMinutes = at.latitudeMinutes;
+    birth.LatitudeIsSouth = at.latitudeIsSouth;
+    birth.City = place.name;
+    birth.State = place.state;
+    birth.Country = place.country;
+    birth.Place = engine::AtlasPlace{place.name, place.state, place.country, place.timeZone, place.latitude,
                                      place.longitude};
-}
-
-void UseClock(const places::BirthClock& clock, engine::BirthInput& input)
-{
-    const places::ZoneChoice shown = places::ZoneChoiceFor(clock);
-    if (shown.zoneIndex >= 0)
-        input.ZoneIndex = shown.zoneIndex;
-    input.DaylightSaving = shown.daylightSaving;
-    input.Clock = engine::GivenClock{clock.offsetMinutes, clock.daylightSaving, QString::fromUtf8(clock.timeZone),
-                                     places::ClockNote(clock), places::DayClockAt(clock.timeZone, clock.localDate)};
 }
 
 std::optional<QString> PlaceOptionsClash(const QStringList& given)
@@ -149,11 +138,11 @@ std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request)
             return QStringLiteral("--place: ") + *problem;
         atlas = std::get<std::shared_ptr<const places::Atlas>>(std::move(opened));
     }
-    return ApplyPlace(atlas.get(), request.place, request.timeZone, request.input);
+    return ApplyPlace(atlas.get(), request.place, request.timeZone, request.birth);
 }
 
 std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const std::optional<QString>& place,
-                                               const std::optional<QString>& givenTimeZone, engine::BirthInput& in)
+                                               const std::optional<QString>& givenTimeZone, engine::Birth& in)
 {
     PlaceOutcome outcome;
     std::optional<QString> timeZone = givenTimeZone;
@@ -168,13 +157,13 @@ std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const
     }
     // An impossible date is left to the input check, which tells it as the
     // window does.
-    const QDate date(in.Year, in.MonthIndex + 1, in.DayIndex + 1);
+    const QDate date(in.Year, in.Month, in.Day);
     if (!timeZone || !date.isValid())
         return outcome;
     const std::variant<places::BirthClock, QString> clock = FindClock(*timeZone, date, QTime(in.Hour, in.Minute));
     if (const auto* problem = std::get_if<QString>(&clock))
         return (place ? QStringLiteral("--place: ") : QStringLiteral("--tz: ")) + *problem;
-    UseClock(std::get<places::BirthClock>(clock), in);
+    in.Clock = places::DatabaseClockOf(std::get<places::BirthClock>(clock));
     return outcome;
 }
 

@@ -14,7 +14,7 @@
 #include <QTime>
 
 #include "cli/cli_options.h"
-#include "engine/birth_input.h"
+#include "engine/birth.h"
 #include "places/atlas.h"
 #include "places/clock_history.h"
 
@@ -43,13 +43,9 @@ QString TakenPlaceNotice(const PlaceFound& found);
 // time, or why there is none ("unknown time-zone name 'Mars/Olympus'").
 std::variant<places::BirthClock, QString> FindClock(QStringView timeZone, QDate localDate, QTime localTime);
 
-// Writes a place into the birth details as the input window's boxes would
-// hold it: the coordinates to the nearest minute, the city, state and country.
-void UsePlace(const places::Place& place, engine::BirthInput& input);
-
-// Makes the reading use a database clock, and sets the zone list item and the
-// box as the input window would show them.
-void UseClock(const places::BirthClock& clock, engine::BirthInput& input);
+// Writes a place into the birth as the input window's boxes would hold it:
+// the coordinates to the nearest minute, the city, state and country.
+void UsePlace(const places::Place& place, engine::Birth& birth);
 
 // Why the options given together cannot be used, or nothing: --place gives
 // the coordinates and the clock, --tz the clock. `given` holds the names of
@@ -71,7 +67,7 @@ std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request);
 // The same for one birth, with an atlas already loaded (needed only with a
 // place): a batch row's place and tz columns.
 std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const std::optional<QString>& place,
-                                               const std::optional<QString>& timeZone, engine::BirthInput& in);
+                                               const std::optional<QString>& timeZone, engine::Birth& in);
 
 // --places QUERY: every matching place, best first, as an aligned table or a
 // JSON array, each with the other name it matched; or why there is none.

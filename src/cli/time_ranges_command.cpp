@@ -4,6 +4,7 @@
 
 #include "engine/birth_time_ranges.h"
 #include "engine/day_clock.h"
+#include "engine/input_check.h"
 #include "engine/reading.h"
 #include "presentation/time_ranges.h"
 
@@ -11,20 +12,19 @@ namespace lunarys::cli {
 
 std::variant<QByteArray, QString> TimeRangesOutput(CliRequest& request)
 {
-    if (std::optional<QString> message = TakeName(request.input))
+    if (std::optional<QString> message = TakeName(request.birth))
         return *message;
-    engine::ChartState chart;
-    const auto outcome = engine::RunReading(request.input, chart);   // at 00:00
-    if (const auto* problem = std::get_if<engine::InputProblem>(&outcome))
+    if (std::optional<engine::InputProblem> problem = engine::CheckBirth(request.birth))
         return problem->Message;
-    const engine::BirthDetails& birth = std::get<engine::Reading>(outcome).Birth;
+    engine::ChartState chart;
+    const engine::Birth birth = engine::RunReading(request.birth, chart).Birth;   // at 00:00
     // The database's clock of the day when --place or --tz gave one.
-    const engine::DayClock day = request.input.Clock && request.input.Clock->Day ? *request.input.Clock->Day
-                                                                               : engine::FixedOffsetClock(chart);
+    const engine::DatabaseClock* clock = engine::DatabaseClockOf(request.birth);
+    const engine::DayClock day = clock && clock->Day ? *clock->Day : engine::FixedOffsetClock(chart);
     const std::vector<engine::TimeRange> ranges = engine::RangesOfDay(chart, day);
     if (ranges.empty())   // only a database clock can skip a whole day
         return QStringLiteral("lunarys-cli: --date: the clocks of %1 skipped %2 whole; that day has no birth times")
-            .arg(request.input.Clock ? request.input.Clock->TimeZone : QString(),
+            .arg(clock ? clock->TimeZone : QString(),
                  QDate(birth.Year, birth.Month, birth.Day).toString(Qt::ISODate));
     if (request.output.format == OutputFormat::Json)
         return presentation::TimeRangesAsJson(birth, ranges);

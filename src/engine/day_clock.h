@@ -44,6 +44,14 @@ struct DayClock {
     friend bool operator==(const DayClock&, const DayClock&) = default;
 };
 
+// The chart's zone values of an offset, local minus universal time in minutes:
+// negated, hours and minutes with the same sign, no daylight hour on top.
+ClockSetting SettingOfOffset(int utcOffsetMinutes);
+
+// Local minus universal time in minutes of the chart's zone values, the
+// daylight-saving hour included: the one way back from the chart's terms.
+int UtcOffsetMinutesOf(const ClockSetting& setting);
+
 // The zone list's clock: the chart's zone offset and daylight-saving hour for
 // every minute of the day.
 DayClock FixedOffsetClock(const ChartState& chart);

@@ -42,6 +42,20 @@ std::optional<double> PlainDigits(QStringView text)
     return value;
 }
 
+// February's days past the 28th (29th in a leap year), then the 31st of a
+// thirty-day month; month and day 1-based.
+std::optional<InputProblem> DateProblem(int year, int month, int day)
+{
+    constexpr int February = 2;
+    const int lastDayOfFebruary = IsLeapYear(year) ? 29 : 28;
+    if (month == February && day > lastDayOfFebruary)
+        return InputProblem{messages::FebruaryDate, MessageIcon::Information, InputField::None};
+    const bool thirtyDayMonth = month == 4 || month == 6 || month == 9 || month == 11;
+    if (thirtyDayMonth && day == 31)
+        return InputProblem{messages::ShortMonthDate, MessageIcon::Information, InputField::None};
+    return std::nullopt;
+}
+
 }  // namespace
 
 double LeadingNumber(const QString& raw)
@@ -110,14 +124,51 @@ std::optional<InputProblem> CheckInput(const BirthInput& in)
     if (MinutesFail(in.LatitudeMinutes))
         return InputProblem{messages::LatitudeMinutes, MessageIcon::Error, LatitudeMinutes};
 
-    constexpr int February = 1;
-    const int lastDayIndexOfFebruary = IsLeapYear(in.Year) ? 28 : 27;
-    if (in.MonthIndex == February && in.DayIndex > lastDayIndexOfFebruary)
-        return InputProblem{messages::FebruaryDate, MessageIcon::Information, None};
-    const bool thirtyDayMonth = in.MonthIndex == 3 || in.MonthIndex == 5 || in.MonthIndex == 8 || in.MonthIndex == 10;
-    if (thirtyDayMonth && in.DayIndex == 30)
-        return InputProblem{messages::ShortMonthDate, MessageIcon::Information, None};
-    return std::nullopt;
+    return DateProblem(in.Year, in.MonthIndex + 1, in.DayIndex + 1);
+}
+
+std::optional<InputProblem> CheckBirth(const Birth& b)
+{
+    using enum InputField;
+    if (b.Name.trimmed().isEmpty())
+        return InputProblem{messages::EnterName, MessageIcon::Error, Name};
+    if (OutOfRange(b.LongitudeDegrees, 179))
+        return InputProblem{messages::LongitudeDegrees, MessageIcon::Error, LongitudeDegrees};
+    if (OutOfRange(b.LongitudeMinutes, 59))
+        return InputProblem{messages::LongitudeMinutes, MessageIcon::Error, LongitudeMinutes};
+    if (OutOfRange(b.LatitudeDegrees, 89))
+        return InputProblem{messages::LatitudeDegrees, MessageIcon::Error, LatitudeDegrees};
+    if (OutOfRange(b.LatitudeMinutes, 59))
+        return InputProblem{messages::LatitudeMinutes, MessageIcon::Error, LatitudeMinutes};
+    return DateProblem(b.Year, b.Month, b.Day);
+}
+
+std::variant<Birth, InputProblem> TakeBirth(const BirthInput& in)
+{
+    if (std::optional<InputProblem> problem = CheckInput(in))
+        return *std::move(problem);
+    Birth birth;
+    birth.Name = in.Name;
+    birth.Year = in.Year;
+    birth.Month = in.MonthIndex + 1;
+    birth.Day = in.DayIndex + 1;
+    birth.Hour = in.Hour;
+    birth.Minute = in.Minute;
+    if (in.Clock)
+        birth.Clock = *in.Clock;
+    else
+        birth.Clock = ListZoneClock{in.ZoneIndex, in.DaylightSaving};
+    birth.LongitudeDegrees = CoordinateValue(in.LongitudeDegrees);
+    birth.LongitudeMinutes = CoordinateValue(in.LongitudeMinutes);
+    birth.LongitudeIsEast = in.LongitudeIsEast;
+    birth.LatitudeDegrees = CoordinateValue(in.LatitudeDegrees);
+    birth.LatitudeMinutes = CoordinateValue(in.LatitudeMinutes);
+    birth.LatitudeIsSouth = in.LatitudeIsSouth;
+    birth.City = in.City;
+    birth.State = in.State;
+    birth.Country = in.Country;
+    birth.Place = in.Place;
+    return birth;
 }
 
 bool IsNameText(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <variant>
 
 #include <QString>
 
@@ -35,6 +36,16 @@ inline const char* const OnlyLetters = "Please Enter only Letters";
 // The checks of the birth details in their order; the first that fails is
 // the answer. nullopt means the details can be used.
 std::optional<InputProblem> CheckInput(const BirthInput& input);
+
+// The same checks, in the same order and with the same messages, of a birth
+// already in numbers (a front end that reads no boxes, a kept person). A
+// coordinate the user left out is given as -1, which fails as "below 0".
+std::optional<InputProblem> CheckBirth(const Birth& birth);
+
+// The boxes as a birth, once the check has passed: the coordinates rounded
+// to integers as the reading takes them, the clock the window's (a database
+// clock when it follows one, else the list's item and box).
+std::variant<Birth, InputProblem> TakeBirth(const BirthInput& input);
 
 // The value of the longest numeric prefix of a text (0 when there is none),
 // as degrees are read: "12abc" is 12, "abc" is 0.

@@ -16,20 +16,19 @@ namespace lunarys::engine {
 
 namespace {
 
-void CopyInput(const BirthInput& in, ChartState& chart)
+void CopyBirth(const Birth& in, ChartState& chart)
 {
-    chart.BirthMonth = static_cast<std::int16_t>(in.MonthIndex + 1);
-    chart.BirthDay = static_cast<std::int16_t>(in.DayIndex + 1);
+    chart.BirthMonth = static_cast<std::int16_t>(in.Month);
+    chart.BirthDay = static_cast<std::int16_t>(in.Day);
     chart.BirthYear = static_cast<std::int16_t>(in.Year);
     chart.BirthHour = static_cast<std::int16_t>(in.Hour);
     chart.BirthMinute = static_cast<std::int16_t>(in.Minute);
-    chart.LongitudeDegrees = static_cast<std::int16_t>(CoordinateValue(in.LongitudeDegrees));
-    chart.LongitudeMinutes = static_cast<std::int16_t>(CoordinateValue(in.LongitudeMinutes));
-    chart.LatitudeDegrees = static_cast<std::int16_t>(CoordinateValue(in.LatitudeDegrees));
-    chart.LatitudeMinutes = static_cast<std::int16_t>(CoordinateValue(in.LatitudeMinutes));
+    chart.LongitudeDegrees = static_cast<std::int16_t>(in.LongitudeDegrees);
+    chart.LongitudeMinutes = static_cast<std::int16_t>(in.LongitudeMinutes);
+    chart.LatitudeDegrees = static_cast<std::int16_t>(in.LatitudeDegrees);
+    chart.LatitudeMinutes = static_cast<std::int16_t>(in.LatitudeMinutes);
     chart.LongitudeIsEast = in.LongitudeIsEast;
     chart.LatitudeIsSouth = in.LatitudeIsSouth;
-    chart.DaylightSaving = in.DaylightSaving;
 }
 
 astro::BirthMoment MomentOf(const ChartState& chart)
@@ -71,25 +70,29 @@ void MoonStep(ChartState& chart, const astro::BirthMoment& moment)
     chart.MoonLongitudeWhole = static_cast<std::int16_t>(std::floor(chart.MoonLongitude));
 }
 
-// A database clock stands in for the list item and the box: its whole offset,
-// daylight saving included, goes into the zone values (negated, hours and
-// minutes with the same sign, as a list item's are), and no daylight hour is
-// taken off on top, so both time conversions use exactly the database's
-// offset, whether or not the list has an item for it.
-void UseGivenClock(const GivenClock& clock, ChartState& chart)
+// The clock into the chart's zone values. A list zone sets them from its item
+// and the box; a database clock's whole offset, daylight saving included, goes
+// into them with no daylight hour taken off on top, so both time conversions
+// use exactly the database's offset, whether or not the list has an item for it.
+void SetClock(const Birth& birth, ChartState& chart)
 {
-    chart.TimeZoneHours = static_cast<std::int16_t>(-(clock.OffsetMinutes / 60));
-    chart.TimeZoneMinutes = static_cast<std::int16_t>(-(clock.OffsetMinutes % 60));
+    if (const auto* list = std::get_if<ListZoneClock>(&birth.Clock)) {
+        Zone_Calculation(chart, list->ZoneIndex);
+        chart.DaylightSaving = list->DaylightSaving;
+        return;
+    }
+    const ClockSetting setting = SettingOfOffset(std::get<DatabaseClock>(birth.Clock).UtcOffsetMinutes);
+    chart.TimeZoneHours = setting.ZoneHours;
+    chart.TimeZoneMinutes = setting.ZoneMinutes;
     chart.DaylightSaving = false;
 }
 
 ClockUsed ClockOf(const ChartState& chart)
 {
     ClockUsed clock;
-    clock.ZoneHours = chart.TimeZoneHours;
-    clock.ZoneMinutes = chart.TimeZoneMinutes;
+    clock.ZoneOffsetMinutes = UtcOffsetMinutesOf({chart.TimeZoneHours, chart.TimeZoneMinutes, false});
     clock.DaylightSaving = chart.DaylightSaving;
-    clock.UtcOffsetMinutes = -(60 * chart.TimeZoneHours + chart.TimeZoneMinutes) + (chart.DaylightSaving ? 60 : 0);
+    clock.UtcOffsetMinutes = UtcOffsetMinutesOf({chart.TimeZoneHours, chart.TimeZoneMinutes, chart.DaylightSaving});
     clock.UniversalTime = astro::UniversalDateTime(MomentOf(chart));
     return clock;
 }
@@ -140,34 +143,15 @@ void ComputeMoon(ChartState& chart)
 
 void ComputeAscendant(ChartState& chart) { AscendantStep(chart, MomentOf(chart)); }
 
-Reading ReadingOf(const ChartState& chart, const BirthInput& input)
+Reading ReadingOf(const ChartState& chart, const Birth& birth)
 {
     Reading reading;
-    BirthDetails& birth = reading.Birth;
-    birth.Name = input.Name;
-    birth.Year = chart.BirthYear;
-    birth.Month = chart.BirthMonth;
-    birth.Day = chart.BirthDay;
-    birth.Hour = chart.BirthHour;
-    birth.Minute = chart.BirthMinute;
-    birth.ZoneIndex = input.ZoneIndex;
-    birth.DaylightSaving = input.DaylightSaving;
-    birth.LongitudeDegrees = chart.LongitudeDegrees;
-    birth.LongitudeMinutes = chart.LongitudeMinutes;
-    birth.LongitudeIsEast = chart.LongitudeIsEast;
-    birth.LatitudeDegrees = chart.LatitudeDegrees;
-    birth.LatitudeMinutes = chart.LatitudeMinutes;
-    birth.LatitudeIsSouth = chart.LatitudeIsSouth;
-    birth.City = input.City;
-    birth.State = input.State;
-    birth.Country = input.Country;
-    birth.Place = input.Place;
-
+    reading.Birth = birth;
     reading.Clock = ClockOf(chart);
-    if (input.Clock) {
-        reading.Clock.DaylightSaving = input.Clock->DaylightSaving;
-        reading.Clock.TimeZone = input.Clock->TimeZone;
-        reading.Clock.Note = input.Clock->Note;
+    if (const DatabaseClock* clock = DatabaseClockOf(birth)) {
+        reading.Clock.DaylightSaving = clock->DaylightSaving;
+        reading.Clock.TimeZone = clock->TimeZone;
+        reading.Clock.Note = clock->Note;
     }
     reading.Sun = {chart.SunLongitude, static_cast<int>(chart.SunLongitudeWhole), chart.SunSign};
     reading.Moon = {chart.MoonLongitude, chart.MoonLongitudeWhole, chart.MoonSign};
@@ -177,20 +161,25 @@ Reading ReadingOf(const ChartState& chart, const BirthInput& input)
     return reading;
 }
 
-std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartState& chart)
+Reading RunReading(const Birth& birth, ChartState& chart)
 {
-    if (std::optional<InputProblem> problem = CheckInput(input))
-        return *std::move(problem);
-    Zone_Calculation(chart, input.ZoneIndex);
-    CopyInput(input, chart);
-    if (input.Clock)
-        UseGivenClock(*input.Clock, chart);
+    SetClock(birth, chart);
+    CopyBirth(birth, chart);
     ComputeChart(chart);
-    Reading reading = ReadingOf(chart, input);
-    const DayClock day = input.Clock && input.Clock->Day ? *input.Clock->Day : FixedOffsetClock(chart);
+    Reading reading = ReadingOf(chart, birth);
+    const DatabaseClock* clock = DatabaseClockOf(birth);
+    const DayClock day = clock && clock->Day ? *clock->Day : FixedOffsetClock(chart);
     if (const std::optional<TimeRange> range = RangeHolding(chart, day))
         reading.Holds = MinuteSpan{range->From, range->To};
     return reading;
+}
+
+std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartState& chart)
+{
+    std::variant<Birth, InputProblem> birth = TakeBirth(input);
+    if (auto* problem = std::get_if<InputProblem>(&birth))
+        return *std::move(problem);
+    return RunReading(std::get<Birth>(birth), chart);
 }
 
 }  // namespace lunarys::engine

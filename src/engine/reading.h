@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "engine/birth.h"
 #include "engine/birth_input.h"
 #include "engine/chart_state.h"
 #include "engine/input_check.h"
@@ -9,9 +10,13 @@
 
 namespace lunarys::engine {
 
-// One reading: checks the input and, when it passes, copies it into the chart,
-// computes everything and returns the reading. A failed check is returned as
-// the problem that stopped it, and the chart is left untouched.
+// One reading of a birth whose details have passed the input check: copies it
+// into the chart, computes everything and returns the reading.
+Reading RunReading(const Birth& birth, ChartState& chart);
+
+// The same from the input window's boxes: checks them and, when they pass,
+// reads the birth they give. A failed check is returned as the problem that
+// stopped it, and the chart is left untouched.
 std::variant<Reading, InputProblem> RunReading(const BirthInput& input, ChartState& chart);
 
 // The computation alone, from the birth data already in the chart: Sun,
@@ -34,7 +39,7 @@ void FormMidpoint(ChartState& chart);
 // more than 180 degrees apart. In 0..359.
 int MidpointOf(int sunWhole, int moonWhole);
 
-// The reading of a computed chart, with the birth as it was entered.
-Reading ReadingOf(const ChartState& chart, const BirthInput& input);
+// The reading of a computed chart, with the birth it was computed from.
+Reading ReadingOf(const ChartState& chart, const Birth& birth);
 
 }  // namespace lunarys::engine

@@ -5,40 +5,16 @@
 #include <QString>
 
 #include "astro/birth_moment.h"
-#include "engine/birth_input.h"
+#include "engine/birth.h"
 #include "engine/zodiac.h"
 
 namespace lunarys::engine {
 
-// The birth as the user gave it, for everything that shows or keeps a reading.
-struct BirthDetails {
-    QString Name;   // in capitals, as the reading shows it
-    int Year = 0;
-    int Month = 0;  // 1..12
-    int Day = 0;
-    int Hour = 0;   // local clock time
-    int Minute = 0;
-    int ZoneIndex = -1;           // the zone list's item; -1 when none was chosen
-    bool DaylightSaving = false;  // the box as it was ticked
-    int LongitudeDegrees = 0;
-    int LongitudeMinutes = 0;
-    bool LongitudeIsEast = true;
-    int LatitudeDegrees = 0;
-    int LatitudeMinutes = 0;
-    bool LatitudeIsSouth = false;
-    QString City;
-    QString State;
-    QString Country;
-    std::optional<AtlasPlace> Place;  // the atlas's place, when one was chosen
-};
-
 // How the local clock time became universal time.
 struct ClockUsed {
-    // The amount added to local time (zero or negative east of Greenwich),
-    // hours and minutes with the same sign: for a list zone before daylight
-    // saving, for a database clock the whole offset.
-    int ZoneHours = 0;
-    int ZoneMinutes = 0;
+    // The zone's offset, local minus universal time: for a list zone its
+    // item's, before daylight saving; for a database clock the whole offset.
+    int ZoneOffsetMinutes = 0;
     // Daylight saving was in force: for a list zone the box, one more hour
     // taken off; for a database clock already in the offset.
     bool DaylightSaving = false;
@@ -46,6 +22,12 @@ struct ClockUsed {
     astro::CivilDateTime UniversalTime;
     QString TimeZone;             // the time-zone database's name, empty for a list zone
     QString Note;                 // what the user should know about the clock, if anything
+
+    // The zone's offset as the amount added to local time to give universal
+    // time (zero or negative east of Greenwich), hours and minutes with the
+    // same sign, as the readings' JSON and CSV forms give it.
+    int TimeZoneHours() const { return -(ZoneOffsetMinutes / 60); }
+    int TimeZoneMinutes() const { return -(ZoneOffsetMinutes % 60); }
 };
 
 // A body's tropical longitude of the date.
@@ -70,7 +52,7 @@ struct MinuteSpan {
 
 // One reading: the birth, the clock, the positions and what they give.
 struct Reading {
-    BirthDetails Birth;
+    engine::Birth Birth;  // the name in capitals, as the reading shows it
     ClockUsed Clock;
     BodyPosition Sun;
     BodyPosition Moon;

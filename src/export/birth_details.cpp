@@ -23,8 +23,9 @@ QString ZoneText(const engine::Reading& r)
 {
     if (!r.Clock.TimeZone.isEmpty())
         return r.Clock.TimeZone;
-    if (r.Birth.ZoneIndex >= 0 && r.Birth.ZoneIndex < static_cast<int>(engine::Zones.size()))
-        return engine::ToQString(engine::Zones[static_cast<std::size_t>(r.Birth.ZoneIndex)].Item);
+    const auto* list = std::get_if<engine::ListZoneClock>(&r.Birth.Clock);
+    if (list && list->ZoneIndex >= 0 && list->ZoneIndex < static_cast<int>(engine::Zones.size()))
+        return engine::ToQString(engine::Zones[static_cast<std::size_t>(list->ZoneIndex)].Item);
     return {};
 }
 
@@ -32,7 +33,7 @@ QString ZoneText(const engine::Reading& r)
 
 QList<DetailLine> BirthDetailLines(const engine::Reading& r)
 {
-    const engine::BirthDetails& b = r.Birth;
+    const engine::Birth& b = r.Birth;
     QList<DetailLine> lines;
     // Month names in English whatever the desktop's language, as the window lists them.
     lines.append({QStringLiteral("Date of birth"), QLocale::c().toString(QDate(b.Year, b.Month, b.Day),

@@ -68,12 +68,6 @@ constexpr int kSampleStep = 60;
 
 }  // namespace
 
-engine::ClockSetting SettingOfOffset(int offsetMinutes)
-{
-    return {static_cast<std::int16_t>(-(offsetMinutes / 60)), static_cast<std::int16_t>(-(offsetMinutes % 60)),
-            false};
-}
-
 engine::DayClock DayClockAt(QByteArrayView ianaId, QDate localDate)
 {
     const DayScan scan(ianaId, localDate);
@@ -99,7 +93,7 @@ engine::DayClock DayClockAt(QByteArrayView ianaId, QDate localDate)
         const int to = i + 1 < starts.size() ? starts[i + 1] - 1 : kLastMinute;
         const MinuteClock clock = scan.At(from);
         if (clock.exists)
-            day.Pieces.push_back({from, to, SettingOfOffset(clock.offsetMinutes)});
+            day.Pieces.push_back({from, to, engine::SettingOfOffset(clock.offsetMinutes)});
     }
     return day;
 }

@@ -14,8 +14,6 @@ namespace lunarys::places {
 // gives no pieces.
 engine::DayClock DayClockAt(QByteArrayView ianaId, QDate localDate);
 
-// The chart's zone values of an offset, local minus UT in minutes: negated,
-// hours and minutes with the same sign, no daylight hour on top.
-engine::ClockSetting SettingOfOffset(int offsetMinutes);
+using engine::SettingOfOffset;
 
 }  // namespace lunarys::places

@@ -263,7 +263,7 @@ void AppendReadingLine(std::string& out, const engine::Reading& r, const engine:
         line.Key("texts");
         AppendTexts(out, *texts);
     }
-    line.Value("timeZoneHours", r.Clock.ZoneHours).Value("timeZoneMinutes", r.Clock.ZoneMinutes).End();
+    line.Value("timeZoneHours", r.Clock.TimeZoneHours()).Value("timeZoneMinutes", r.Clock.TimeZoneMinutes()).End();
     out += '\n';
 }
 

@@ -86,7 +86,7 @@ void AppendCsvReading(std::string& out, const engine::Reading& r, const engine::
     const engine::Sign midpoint = r.Midpoint.Sign;
     Fields line(out);
     line.Value(row).Empty().Text(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
-    line.Value(r.Clock.ZoneHours).Value(r.Clock.ZoneMinutes);
+    line.Value(r.Clock.TimeZoneHours()).Value(r.Clock.TimeZoneMinutes());
     line.Text(r.Clock.TimeZone).Value(r.Clock.UtcOffsetMinutes);
     line.Text(r.Clock.DaylightSaving ? std::string_view("true") : std::string_view("false"));
     line.Text(UniversalTimeUtf8(r.Clock));

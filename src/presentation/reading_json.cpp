@@ -35,8 +35,8 @@ QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingT
     const engine::Sign midpoint = r.Midpoint.Sign;
     QJsonObject reading{
         {QStringLiteral("name"), r.Birth.Name},
-        {QStringLiteral("timeZoneHours"), r.Clock.ZoneHours},
-        {QStringLiteral("timeZoneMinutes"), r.Clock.ZoneMinutes},
+        {QStringLiteral("timeZoneHours"), r.Clock.TimeZoneHours()},
+        {QStringLiteral("timeZoneMinutes"), r.Clock.TimeZoneMinutes()},
         {QStringLiteral("clock"),
          QJsonObject{{QStringLiteral("timeZone"), TextOrNull(r.Clock.TimeZone)},
                      {QStringLiteral("utcOffsetMinutes"), r.Clock.UtcOffsetMinutes},

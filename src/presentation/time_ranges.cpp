@@ -10,7 +10,7 @@ namespace lunarys::presentation {
 
 namespace {
 
-QString DateText(const engine::BirthDetails& birth)
+QString DateText(const engine::Birth& birth)
 {
     return QStringLiteral("%1-%2-%3")
         .arg(birth.Year, 4, 10, QLatin1Char('0'))
@@ -20,7 +20,7 @@ QString DateText(const engine::BirthDetails& birth)
 
 }  // namespace
 
-QByteArray TimeRangesAsJson(const engine::BirthDetails& birth, const std::vector<engine::TimeRange>& ranges)
+QByteArray TimeRangesAsJson(const engine::Birth& birth, const std::vector<engine::TimeRange>& ranges)
 {
     QJsonArray list;
     for (const engine::TimeRange& range : ranges)
@@ -36,7 +36,7 @@ QByteArray TimeRangesAsJson(const engine::BirthDetails& birth, const std::vector
     return QJsonDocument(day).toJson(QJsonDocument::Indented);
 }
 
-QString TimeRangesAsText(const engine::BirthDetails& birth, const std::vector<engine::TimeRange>& ranges)
+QString TimeRangesAsText(const engine::Birth& birth, const std::vector<engine::TimeRange>& ranges)
 {
     QString out = QStringLiteral("Birth times of %1 on %2 that give the same reading\n\n").arg(birth.Name, DateText(birth));
     const auto row = [&out](const QString& from, const QString& to, const QString& sun, const QString& moon,

@@ -35,20 +35,19 @@ TEST(ParseCommandLine, TheWorkedExample)
     EXPECT_EQ(r.action, CliRequest::Action::Reading);
     EXPECT_EQ(r.output.format, OutputFormat::Text);
     EXPECT_EQ(r.output.file, QString());
-    EXPECT_EQ(r.input.Name, QStringLiteral("Mary Ann"));
-    EXPECT_EQ(r.input.Year, 1990);
-    EXPECT_EQ(r.input.MonthIndex, 6);
-    EXPECT_EQ(r.input.DayIndex, 3);
-    EXPECT_EQ(r.input.Hour, 6);
-    EXPECT_EQ(r.input.Minute, 30);
-    EXPECT_EQ(r.input.ZoneIndex, 34);
-    EXPECT_EQ(r.input.LongitudeDegrees, QStringLiteral("72"));
-    EXPECT_EQ(r.input.LongitudeMinutes, QStringLiteral("50"));
-    EXPECT_TRUE(r.input.LongitudeIsEast);
-    EXPECT_EQ(r.input.LatitudeDegrees, QStringLiteral("18"));
-    EXPECT_EQ(r.input.LatitudeMinutes, QStringLiteral("57"));
-    EXPECT_FALSE(r.input.LatitudeIsSouth);
-    EXPECT_FALSE(r.input.DaylightSaving);
+    engine::Birth expected;
+    expected.Name = QStringLiteral("Mary Ann");
+    expected.Year = 1990;
+    expected.Month = 7;
+    expected.Day = 4;
+    expected.Hour = 6;
+    expected.Minute = 30;
+    expected.Clock = engine::ListZoneClock{34, false};
+    expected.LongitudeDegrees = 72;
+    expected.LongitudeMinutes = 50;
+    expected.LatitudeDegrees = 18;
+    expected.LatitudeMinutes = 57;
+    EXPECT_TRUE(r.birth == expected);
 }
 
 TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
@@ -59,19 +58,18 @@ TEST(ParseCommandLine, OptionalPartsAndTheirDefaults)
     ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed));
     const CliRequest& r = std::get<CliRequest>(parsed);
     EXPECT_EQ(r.output.format, OutputFormat::Json);
-    EXPECT_TRUE(r.input.DaylightSaving);
-    EXPECT_EQ(r.input.ZoneIndex, 34);
-    EXPECT_EQ(r.input.Hour, 23);
-    EXPECT_EQ(r.input.Minute, 59);
-    EXPECT_FALSE(r.input.LongitudeIsEast);
-    EXPECT_TRUE(r.input.LatitudeIsSouth);
-    EXPECT_TRUE(r.input.Name.isEmpty());
+    EXPECT_TRUE(r.birth.Clock == (engine::BirthClockKind{engine::ListZoneClock{34, true}}));
+    EXPECT_EQ(r.birth.Hour, 23);
+    EXPECT_EQ(r.birth.Minute, 59);
+    EXPECT_FALSE(r.birth.LongitudeIsEast);
+    EXPECT_TRUE(r.birth.LatitudeIsSouth);
+    EXPECT_TRUE(r.birth.Name.isEmpty());
 
     const auto noZone = ParseCommandLine(Args({"--name", "Ann", "--date", "2000-01-01", "--time", "0:0", "--lon", ":0E",
                                                "--lat", "0:0N"}));
     ASSERT_TRUE(std::holds_alternative<CliRequest>(noZone));
-    EXPECT_EQ(std::get<CliRequest>(noZone).input.ZoneIndex, 29);
-    EXPECT_TRUE(std::get<CliRequest>(noZone).input.LongitudeDegrees.isEmpty());
+    EXPECT_TRUE(std::get<CliRequest>(noZone).birth.Clock == (engine::BirthClockKind{engine::ListZoneClock{29, false}}));
+    EXPECT_EQ(std::get<CliRequest>(noZone).birth.LongitudeDegrees, -1);   // left to the input check
 }
 
 TEST(ParseCommandLine, Actions)

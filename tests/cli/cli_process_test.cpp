@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -692,6 +693,24 @@ TEST(CliTimeUnknown, ADayTheClocksSkippedHasNoBirthTimes)
         EXPECT_EQ(reading.status, 0) << d.zone << reading.err;
         EXPECT_TRUE(ParsedLine(reading.out)[QStringLiteral("holds")].isNull()) << d.zone;
     }
+}
+
+// A pipe named as a batch's output is written to, and stays a pipe.
+TEST(CliBatch, AnOutputPipeIsWrittenToNotReplaced)
+{
+    Scratch folder;
+    const std::string pipe = folder.path + "/readings";
+    const std::string copy = folder.path + "/copy.jsonl";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const TempFile csv("name,date,time,lon,lat,zone\nMary Ann,1990-07-04,06:30,72:50E,18:57N,34\n");
+    const std::vector<std::string> reader = {
+        "/bin/sh", "-c", "timeout 20 cat '" + pipe + "' > '" + copy + "' & \"$0\" \"$@\"; s=$?; wait; exit $s"};
+    const ProcessResult r = RunCli({"--batch", csv.path, "--output", pipe}, reader);
+    EXPECT_EQ(r.status, 0) << r.err;
+    struct stat status {};
+    ASSERT_EQ(stat(pipe.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(ParsedLine(ReadFile(copy))[QStringLiteral("name")].toString(), QStringLiteral("MARY ANN"));
 }
 
 // What the user gave comes back in a refusal escaped and cut at 60

@@ -109,6 +109,42 @@ TEST(CheckInput, EveryMessageInItsOrder)
     }
 }
 
+// A birth in numbers is checked as the boxes are: for every case whose boxes
+// hold whole numbers (an empty box is -1), CheckBirth tells what CheckInput
+// tells, and TakeBirth gives the birth of boxes that pass.
+TEST(CheckBirth, AgreesWithTheBoxes)
+{
+    int compared = 0;
+    for (const CheckCase& c : kCases) {
+        BirthInput in = ValidInput();
+        c.change(in);
+        bool whole = true;
+        const auto number = [&whole](const QString& text) {
+            bool ok = false;
+            const int value = text.trimmed().toInt(&ok);
+            whole = whole && (ok || text.trimmed().isEmpty());
+            return text.trimmed().isEmpty() ? -1 : value;
+        };
+        Birth birth;
+        birth.Name = in.Name;
+        birth.Year = in.Year;
+        birth.Month = in.MonthIndex + 1;
+        birth.Day = in.DayIndex + 1;
+        birth.LongitudeDegrees = number(in.LongitudeDegrees);
+        birth.LongitudeMinutes = number(in.LongitudeMinutes);
+        birth.LatitudeDegrees = number(in.LatitudeDegrees);
+        birth.LatitudeMinutes = number(in.LatitudeMinutes);
+        if (!whole)
+            continue;
+        ++compared;
+        EXPECT_EQ(CheckBirth(birth), CheckInput(in)) << c.what;
+        const std::variant<Birth, InputProblem> taken = TakeBirth(in);
+        if (!c.message)
+            EXPECT_TRUE(std::get<Birth>(taken) == birth) << c.what;
+    }
+    EXPECT_GT(compared, 25);
+}
+
 TEST(CheckInput, MessagesCharacterForCharacter)
 {
     EXPECT_STREQ(messages::LongitudeMinutes, "Please Enter Value Between 0 And 59 in the  Minute of Longitude");

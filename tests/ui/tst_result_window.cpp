@@ -392,6 +392,9 @@ void ResultWindowTest::houseDisplay()
     const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
     QLabel caption;
     QTextEdit box;
+    // The box shows another house first: filled again, it shows this one alone.
+    const engine::Reading before = ReadingWith(0, 0, 0, house % 12 + 1);
+    ShowMidpointHouse(caption, box, before, engine::LoadReadingTexts(before));
     ShowMidpointHouse(caption, box, reading, texts);
 
     if (house == 0) {

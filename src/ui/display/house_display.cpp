@@ -28,6 +28,7 @@ void Append(QTextCursor& cursor, const QString& text, bool bold, const QColor& c
 void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::Reading& reading,
                        const engine::ReadingTexts& texts)
 {
+    RTBHouseDesc.clear();   // a window filled again shows this reading alone
     if (reading.House >= 1 && reading.House <= 12) {
         QTextCursor cursor(RTBHouseDesc.document());
         cursor.movePosition(QTextCursor::End);

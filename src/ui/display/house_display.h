@@ -8,9 +8,9 @@ class QTextEdit;
 
 namespace lunarys::ui {
 
-// Shows the house of the midpoint: appends its heading (bold, yellow) and its
-// text (white) to the box, then writes its name beside "Midpoint lies in".
-// Without a house nothing is appended and the caption is empty.
+// Shows the house of the midpoint: fills the box with its heading (bold,
+// yellow) and its text (white), then writes its name beside "Midpoint lies
+// in". Without a house the box is left empty and the caption is empty.
 void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::Reading& reading,
                        const engine::ReadingTexts& texts);
 

@@ -395,6 +395,9 @@ engine::BirthInput FrmMain::CurrentInput() const
     input.State = txtMState_->text();
     input.Country = txtMCountry_->text();
     input.Clock = placeClock_.GivenClockOn(BirthDate(), BirthTime());
+    if (const std::optional<places::Place>& place = placeClock_.Place())
+        input.Place = engine::AtlasPlace{place->name,     place->state,    place->country,
+                                         place->timeZone, place->latitude, place->longitude};
     return input;
 }
 
@@ -486,12 +489,12 @@ void FrmMain::ShowClockNote()
 
 void FrmMain::RunReading()
 {
-    const auto outcome = engine::RunReading(CurrentInput(), chart_);
-    if (const auto* problem = std::get_if<engine::InputProblem>(&outcome)) {
+    const std::variant<engine::Birth, engine::InputProblem> birth = engine::TakeBirth(CurrentInput());
+    if (const auto* problem = std::get_if<engine::InputProblem>(&birth)) {
         ShowProblem(*problem);
         return;
     }
-    presenter_.ShowReading(std::get<engine::Reading>(outcome), *this);
+    presenter_.ShowReading(engine::RunReading(std::get<engine::Birth>(birth), chart_), *this);
 }
 
 void FrmMain::ShowProblem(const engine::InputProblem& problem)

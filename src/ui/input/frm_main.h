@@ -10,7 +10,7 @@
 #include "engine/chart_state.h"
 #include "engine/input_check.h"
 #include "places/atlas.h"
-#include "ui/input/place_clock.h"
+#include "places/place_clock.h"
 #include "ui/shell/program.h"
 
 class QButtonGroup;
@@ -117,7 +117,7 @@ private:
     QPushButton* cmdRashi_ = nullptr;
     QLabel* lblClockNote_ = nullptr;
     PlaceCompletion* placeCompletion_ = nullptr;
-    PlaceClock placeClock_;
+    places::PlaceClock placeClock_;
 };
 
 }  // namespace lunarys::ui
