@@ -136,6 +136,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plugins, which Qt loads at run time, are part of libqt6gui6 in Debian 12, so
 # nothing needs to be added by hand; tests/install/package-test.sh installs the
 # package without recommended packages and opens the window on an X server.
+# The one exception: Qt SQL's SQLite driver, a plugin loaded at run time to
+# read and write the kept people, comes in a package of its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 
 include(CPack)

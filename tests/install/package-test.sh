@@ -141,7 +141,7 @@ for f in Maintainer Section Priority Description Installed-Size; do
 done
 depends=$(field Depends)
 echo "   Depends: $depends"
-required=(libc6 libstdc++6 libqt6core6)
+required=(libc6 libstdc++6 libqt6core6 libqt6sql6 libqt6sql6-sqlite)
 [ "$gui" = 1 ] && required+=(libqt6gui6 libqt6widgets6)
 # Programs that look places up link libgeonames, whose package dpkg-shlibdeps
 # must then have found.
