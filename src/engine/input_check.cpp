@@ -171,25 +171,42 @@ std::variant<Birth, InputProblem> TakeBirth(const BirthInput& in)
     return birth;
 }
 
-bool IsNameText(const QString& text)
+namespace {
+
+// A hyphen, or an apostrophe typed either way, joins two parts of one name.
+bool IsNameJoiner(char32_t c) { return c == U'-' || c == U'\'' || c == U'\u2019'; }
+
+// Whole characters of the composed form; an accent written as a combining
+// mark belongs to the letter before it. A joiner stands between letters; it
+// may end the text only while the name is still being typed.
+bool IsNameTextEndingAs(const QString& text, bool joinerMayEnd)
 {
-    // Whole characters of the composed form; an accent written as a
-    // combining mark belongs to the letter before it.
     const QString composed = text.normalized(QString::NormalizationForm_C);
     bool afterLetter = false;
+    bool afterJoiner = false;
     for (const char32_t c : composed.toUcs4()) {
         if (QChar::isLetter(c)) {
             afterLetter = true;
+            afterJoiner = false;
         } else if (QChar::isMark(c) && afterLetter) {
             continue;
-        } else if (c == U' ') {
+        } else if (c == U' ' && !afterJoiner) {
             afterLetter = false;
+        } else if (IsNameJoiner(c) && afterLetter) {
+            afterLetter = false;
+            afterJoiner = true;
         } else {
             return false;
         }
     }
-    return true;
+    return joinerMayEnd || !afterJoiner;
 }
+
+}  // namespace
+
+bool IsNameText(const QString& text) { return IsNameTextEndingAs(text, false); }
+
+bool IsNameBeingTyped(const QString& text) { return IsNameTextEndingAs(text, true); }
 
 QString NameInCapitals(const QString& text) { return text.normalized(QString::NormalizationForm_C).toUpper(); }
 

@@ -58,8 +58,13 @@ std::optional<double> WholeNumber(const QString& text);
 // even); 0 for a text without a leading number.
 int CoordinateValue(const QString& text);
 
-// Name rule: letters of any alphabet and blanks only; shown in capitals.
+// Name rule: letters of any alphabet and blanks, and a hyphen or an
+// apostrophe (' or ’) between two letters ("JO-ANN", "O'BRIEN"); shown in
+// capitals.
 bool IsNameText(const QString& text);
+// The same while the name is being typed: a joiner may also end it, before
+// the letter that follows it is typed.
+bool IsNameBeingTyped(const QString& text);
 QString NameInCapitals(const QString& text);
 
 // Coordinate boxes take decimal digits only.

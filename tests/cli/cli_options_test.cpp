@@ -104,7 +104,7 @@ TEST(ParseCommandLine, UsageErrorsNameTheOption)
         {"--lon", "72:50", "--lon"},        {"--lon", "72:50N", "--lon"},       {"--lon", "72.5E", "--lon"},
         {"--lon", "-72:50E", "--lon"},      {"--lat", "18:57E", "--lat"},       {"--lat", "", "--lat"},
         {"--zone", "71", "--zone"},         {"--zone", "-1", "--zone"},         {"--zone", "Mars Time", "--zone"},
-        {"--zone", "indian time, ist, +5.3", "--zone"}, {"--lat", "18:57ſ", "--lat"},   // long s, capital S
+        {"--zone", "indian time, ist +5.3", "--zone"}, {"--lat", "18:57ſ", "--lat"},   // long s, capital S
     };
     for (const auto& c : cases) {
         const QString option = QString::fromUtf8(c.option);
@@ -115,6 +115,28 @@ TEST(ParseCommandLine, UsageErrorsNameTheOption)
         EXPECT_TRUE(std::get<UsageError>(parsed).message.startsWith(QString::fromUtf8(c.named)))
             << std::get<UsageError>(parsed).message.toStdString();
     }
+}
+
+TEST(ParseCommandLine, ZoneItemInAnyCaseAndCoordinateUsage)
+{
+    // Items as --list-zones prints them, typed in other capitals.
+    const struct {
+        const char* item;
+        int index;
+    } zones[] = {{"indian time, ist, +5.3", 34}, {"GREENWICH MEAN TIME,GMT,0.0", 29}, {"brazil zone 2,bzt2,-3.0", 14}};
+    for (const auto& z : zones) {
+        QStringList args = MaryAnnWithout(QStringLiteral("--zone"));
+        args << QStringLiteral("--zone") << QString::fromUtf8(z.item);
+        const auto parsed = ParseCommandLine(args);
+        ASSERT_TRUE(std::holds_alternative<CliRequest>(parsed)) << z.item;
+        EXPECT_TRUE(std::get<CliRequest>(parsed).birth.Clock == (engine::BirthClockKind{engine::ListZoneClock{z.index, false}}))
+            << z.item;
+    }
+    QStringList args = MaryAnnWithout(QStringLiteral("--lon"));
+    args << QStringLiteral("--lon") << QStringLiteral("72:50");
+    const auto parsed = ParseCommandLine(args);
+    ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
+    EXPECT_EQ(std::get<UsageError>(parsed).message, QStringLiteral("--lon: expected DEG:MIN followed by E or W, got '72:50'"));
 }
 
 TEST(ParseCommandLine, UnknownOptionsMissingPartsAndStrayArguments)

@@ -169,7 +169,9 @@ TEST(CliReading, AnInputCheckFailureIsOneLineOnStandardError)
          "Please Enter Name"},
         {{"--name", "  ", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
          "Please Enter Name"},
-        {{"--name", "Mary-Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+        {{"--name", "Mary-", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
+         "Please Enter only Letters"},
+        {{"--name", "Mary--Ann", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
          "Please Enter only Letters"},
         {{"--name", "R2D2", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"},
          "Please Enter only Letters"},
@@ -204,6 +206,10 @@ TEST(CliReading, NamesOfAnyAlphabetInCapitals)
         RunCli({"--name", "José Ñúñez", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"name\": \"JOSÉ ÑÚÑEZ\""), std::string::npos);
+    const ProcessResult joined = RunCli(
+        {"--name", "Jo-Ann O’Brien", "--date", "1990-07-04", "--time", "06:30", "--lon", "72:50E", "--lat", "18:57N"});
+    ASSERT_EQ(joined.status, 0) << joined.err;
+    EXPECT_NE(joined.out.find("reading for JO-ANN O’BRIEN\n"), std::string::npos);
 }
 
 // Output that does not arrive is a failure, told in one line.
@@ -337,6 +343,14 @@ TEST(CliUsage, ErrorsHelpVersionAndZones)
     const ProcessResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: lunarys-cli", 0), 0u);
+
+    // Without arguments: the usage lines of the help, on standard error.
+    const ProcessResult bare = RunCli({});
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_EQ(bare.out, "");
+    const std::size_t usageEnd = help.out.find("\n\n");
+    ASSERT_NE(usageEnd, std::string::npos);
+    EXPECT_EQ(bare.err, help.out.substr(0, usageEnd + 1) + "Run 'lunarys-cli --help' for the options.\n");
 
     const ProcessResult version = RunCli({"--version"});
     EXPECT_EQ(version.status, 0);

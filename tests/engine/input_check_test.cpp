@@ -171,10 +171,17 @@ TEST(Numbers, LeadingNumberAndWholeNumber)
 
 TEST(NameRule, LettersOfAnyAlphabetAndBlanks)
 {
-    for (const char* ok : {"MARY ANN", "mary ann", "José Ñúñez", "Straße", "Ελένη", "Анна", ""})
+    for (const char* ok : {"MARY ANN", "mary ann", "José Ñúñez", "Straße", "Ελένη", "Анна", "", "Jo-Ann", "O'Brien",
+                           "D’Arcy", "Anne-Marie O'Neil-Smith", "Zoë-Éloïse", "Jean-Luc d'Éon"})
         EXPECT_TRUE(IsNameText(QString::fromUtf8(ok))) << ok;
-    for (const char* refused : {"Mary-Ann", "R2D2", "J. Smith", "Anne\tMarie", "O'Neil", "Zoë!"})
+    for (const char* refused : {"R2D2", "J. Smith", "Anne\tMarie", "Zoë!", "-Ann", "Ann-", "Jo--Ann", "Jo- Ann",
+                                "Jo -Ann", "O''Brien", "Jo-'Ann", "Jo‐Ann" /* U+2010 */, "Jo`Ann", "‘Ann"})
         EXPECT_FALSE(IsNameText(QString::fromUtf8(refused))) << refused;
+    // While typing, the joiner may come before the letter that follows it.
+    for (const char* typing : {"Jo-", "O'", "D’"})
+        EXPECT_TRUE(IsNameBeingTyped(QString::fromUtf8(typing)) && !IsNameText(QString::fromUtf8(typing))) << typing;
+    EXPECT_FALSE(IsNameBeingTyped(QStringLiteral("-")));
+    EXPECT_FALSE(IsNameBeingTyped(QStringLiteral("Jo--")));
     EXPECT_EQ(NameInCapitals(QStringLiteral("mary ann")), QStringLiteral("MARY ANN"));
     EXPECT_EQ(NameInCapitals(QString::fromUtf8("José")), QString::fromUtf8("JOSÉ"));
     EXPECT_EQ(NameInCapitals(QString::fromUtf8("Straße")), QString::fromUtf8("STRASSE"));

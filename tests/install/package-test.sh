@@ -144,7 +144,7 @@ depends=$(field Depends)
 echo "   Depends: $depends"
 # The atlas reads the place names of other languages (libgeonames-common,
 # through libgeonames0), ISO codes (iso-codes) and the zone table (tzdata).
-required=(libc6 libstdc++6 libqt6core6 iso-codes tzdata)
+required=(libc6 libstdc++6 libqt6core6 libqt6sql6 libqt6sql6-sqlite iso-codes tzdata)
 [ "$gui" = 1 ] && required+=(libqt6gui6 libqt6widgets6)
 # Programs and modules that look places up link libgeonames, whose package
 # dpkg-shlibdeps must then have found.

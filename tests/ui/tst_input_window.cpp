@@ -132,6 +132,8 @@ private slots:
     void tabOrder();
     void keyFilters_data();
     void keyFilters();
+    void editingShortcuts_data();
+    void editingShortcuts();
     void altCombinations_data();
     void altCombinations();
     void pasteByKey_data();
@@ -270,7 +272,18 @@ void InputWindowTest::keyFilters_data()
         << "txtName" << (Typed("abc") << Key(Qt::Key_Backspace)) << "AB" << none;
     QTest::newRow("name, enter") << "txtName" << (Typed("ab") << Key(Qt::Key_Return)) << "AB" << none;
     QTest::newRow("name, copy key") << "txtName" << (Typed("ab") << Key(Qt::Key_C, Qt::ControlModifier)) << "AB"
-                                    << QList<ShownMessage>{kOnlyLetters};
+                                    << none;
+    QTest::newRow("name, other control key")
+        << "txtName" << (Typed("ab") << Key(Qt::Key_B, Qt::ControlModifier)) << "AB" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name with a hyphen") << "txtName" << Typed("jo-ann") << "JO-ANN" << none;
+    QTest::newRow("name with apostrophes") << "txtName" << Typed(QStringLiteral("o'brien d\u2019arcy"))
+                                           << QStringLiteral("O'BRIEN D\u2019ARCY") << none;
+    QTest::newRow("name, hyphen first") << "txtName" << Typed("-jo") << "JO" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, two hyphens") << "txtName" << Typed("jo--ann") << "JO-ANN" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, hyphen after a blank")
+        << "txtName" << Typed("jo -ann") << "JO ANN" << QList<ShownMessage>{kOnlyLetters};
+    QTest::newRow("name, apostrophe put between letters")
+        << "txtName" << (Typed("obrien") << Key(Qt::Key_Home) << Key(Qt::Key_Right) << Typed("'")) << "O'BRIEN" << none;
     QTest::newRow("name, keys that type nothing")
         << "txtName" << (Typed("ab") << Key(Qt::Key_Left) << Key(Qt::Key_Delete) << Key(Qt::Key_Shift)) << "A"
         << none;
@@ -286,18 +299,66 @@ void InputWindowTest::keyFilters_data()
     QTest::newRow("latitude degrees, decimal point")
         << "txtLatD" << Typed("1.") << "1" << QList<ShownMessage>{kOnlyNumbers};
     QTest::newRow("latitude degrees, blank") << "txtLatD" << Typed(" ") << "" << QList<ShownMessage>{kOnlyNumbers};
-    QTest::newRow("longitude degrees, enter")
-        << "txtLonD" << (Typed("7") << Key(Qt::Key_Return)) << "7" << QList<ShownMessage>{kOnlyNumbers};
+    QTest::newRow("longitude degrees, enter") << "txtLonD" << (Typed("7") << Key(Qt::Key_Return)) << "7" << none;
     QTest::newRow("longitude degrees, keypad enter")
-        << "txtLonD" << (Typed("7") << Key(Qt::Key_Enter, Qt::KeypadModifier)) << "7"
-        << QList<ShownMessage>{kOnlyNumbers};
+        << "txtLonD" << (Typed("7") << Key(Qt::Key_Enter, Qt::KeypadModifier)) << "7" << none;
+    QTest::newRow("latitude degrees, escape")
+        << "txtLatD" << (Typed("7") << Key(Qt::Key_Escape)) << "7" << QList<ShownMessage>{kOnlyNumbers};
     QTest::newRow("latitude minutes, backspace")
         << "txtLatM" << (Typed("57") << Key(Qt::Key_Backspace)) << "5" << none;
     QTest::newRow("longitude minutes, copy key")
-        << "txtLonM" << (Typed("5") << Key(Qt::Key_C, Qt::ControlModifier)) << "5"
-        << QList<ShownMessage>{kOnlyNumbers};
+        << "txtLonM" << (Typed("5") << Key(Qt::Key_C, Qt::ControlModifier)) << "5" << none;
+    QTest::newRow("longitude minutes, other control key")
+        << "txtLonM" << (Typed("5") << Key(Qt::Key_B, Qt::ControlModifier)) << "5" << QList<ShownMessage>{kOnlyNumbers};
     QTest::newRow("longitude minutes, arrows") << "txtLonM" << (Typed("5") << Key(Qt::Key_Left) << Typed("4"))
                                                << "45" << none;
+}
+
+void InputWindowTest::editingShortcuts_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<KeyStrokes>("keys");
+    QTest::addColumn<QString>("expectedText");
+
+    const KeyStroke selectAll = Key(Qt::Key_A, Qt::ControlModifier);
+    const KeyStroke cut = Key(Qt::Key_X, Qt::ControlModifier);
+    const KeyStroke copy = Key(Qt::Key_C, Qt::ControlModifier);
+    const KeyStroke paste = Key(Qt::Key_V, Qt::ControlModifier);
+    const KeyStroke undo = Key(Qt::Key_Z, Qt::ControlModifier);
+    const KeyStroke redo = Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("select all, type over") << "txtLonD" << (Typed("12") << selectAll << Typed("7")) << "7";
+    QTest::newRow("select all, cut, paste twice")
+        << "txtLonD" << (Typed("1") << selectAll << cut << paste << paste) << "11";
+    QTest::newRow("cut leaves the box empty") << "txtLatM" << (Typed("45") << selectAll << cut) << "";
+    QTest::newRow("copy, move to the end, paste")
+        << "txtLonD" << (Typed("1") << selectAll << copy << Key(Qt::Key_End) << paste << paste) << "111";
+    QTest::newRow("undo typing") << "txtLatD" << (Typed("12") << undo) << "";
+    QTest::newRow("undo a cut") << "txtLatD" << (Typed("12") << selectAll << cut << undo) << "12";
+    QTest::newRow("undo, then redo") << "txtLonM" << (Typed("12") << selectAll << cut << undo << redo) << "";
+    QTest::newRow("name: select all, cut, paste")
+        << "txtName" << (Typed("jo-ann") << selectAll << cut << Typed("x") << paste) << "XJO-ANN";
+    QTest::newRow("name: undo") << "txtName" << (Typed("ann") << selectAll << cut << undo) << "ANN";
+}
+
+// The shortcuts act as in any text box and bring no message; the same keys
+// in a plain line edit give the same text.
+void InputWindowTest::editingShortcuts()
+{
+    QFETCH(QString, box);
+    QFETCH(KeyStrokes, keys);
+    QFETCH(QString, expectedText);
+
+    InputWindow w;
+    QLineEdit& edit = w.Get<QLineEdit>(box.toLatin1().constData());
+    Send(edit, keys);
+    QCOMPARE(edit.text(), expectedText);
+    QCOMPARE(w.fakes.dialogs.messages, QList<ShownMessage>{});
+    if (box != QStringLiteral("txtName")) {
+        QLineEdit plain;
+        plain.setMaxLength(edit.maxLength());
+        Send(plain, keys);
+        QCOMPARE(plain.text(), expectedText);
+    }
 }
 
 void InputWindowTest::keyFilters()

@@ -71,6 +71,17 @@ bool IsAltOrMetaText(const QKeyEvent& key)
 
 bool IsAsciiDigit(char32_t code) { return code >= U'0' && code <= U'9'; }
 
+// The editing shortcuts every text box has; the line edit carries them out.
+// Pasting is not among them: pasted text is filtered as typed text is.
+bool IsEditingShortcut(const QKeyEvent& key)
+{
+    for (const QKeySequence::StandardKey standard :
+         {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo})
+        if (key.matches(standard))
+            return true;
+    return false;
+}
+
 // The Paste entry of a line edit's standard context menu: named "edit-paste"
 // in newer Qt versions, otherwise known by its caption before the shortcut.
 QAction* StandardPasteEntry(const QMenu& menu)
@@ -143,33 +154,43 @@ bool KeyFilter::OnKeyPress(const QKeyEvent& key)
         Insert(QGuiApplication::clipboard()->text());
         return true;
     }
+    if (IsEditingShortcut(key))
+        return false;
     if (IsAltOrMetaText(key))
         return true;   // types nothing, and is no mistake worth a message
     const std::optional<char32_t> code = TypedCode(key);
     if (!code)
         return false;
+    // Enter does in a box what it does anywhere in the window.
+    if (*code == kBackspace || *code == kEnter)
+        return false;
 
     if (rule_ == BoxRule::Digits) {
-        if (IsAsciiDigit(*code) || *code == kBackspace)
+        if (IsAsciiDigit(*code))
             return false;
         Refuse();
         return true;
     }
 
-    if (*code == kBackspace || *code == kEnter || *code == kSpace)
+    if (*code == kSpace)
         return false;
-    if (QChar::isLetter(*code)) {
-        // Typed in lower case, kept in capitals.
-        box_.insert(engine::NameInCapitals(QString::fromUcs4(&*code, 1)));
-        return true;
-    }
-    Refuse();
+    // Letters are typed in lower case and kept in capitals.
+    Insert(QString::fromUcs4(&*code, 1));
     return true;
 }
 
 bool KeyFilter::Accepts(const QString& text) const
 {
-    return rule_ == BoxRule::Digits ? engine::IsDigitText(text) : engine::IsNameText(text);
+    if (rule_ == BoxRule::Digits)
+        return engine::IsDigitText(text);
+    // Letters and blanks fit anywhere; a hyphen or an apostrophe only after
+    // a letter, so the name is judged as it will read.
+    if (engine::IsNameText(text))
+        return true;
+    QString result = box_.text();
+    const int start = box_.hasSelectedText() ? box_.selectionStart() : box_.cursorPosition();
+    result.replace(start, box_.hasSelectedText() ? box_.selectedText().size() : 0, text);
+    return engine::IsNameBeingTyped(result);
 }
 
 void KeyFilter::Insert(const QString& text)
