@@ -7,6 +7,7 @@
 
 #include "cli/echo.h"
 #include "cli/place_options.h"
+#include "cli/atlas_open.h"
 #include "places/atlas.h"
 
 namespace lunarys::cli {
@@ -95,8 +96,12 @@ std::variant<BatchColumns, UsageError> BatchColumns::FromHeader(const std::vecto
     for (const BirthOption& option : BirthOptions())
         if (option.missing && !seen.contains(QString(option.name)) && !(option.givenByPlace && place))
             return UsageError{QStringLiteral("--batch: no column '%1'").arg(QString(option.name))};
-    if (place)
-        columns.atlas_ = places::Atlas::Load();
+    if (place) {
+        auto atlas = OpenAtlas();
+        if (const auto* problem = std::get_if<QString>(&atlas))
+            return UsageError{QStringLiteral("--batch: ") + *problem};
+        columns.atlas_ = std::get<std::shared_ptr<const places::Atlas>>(std::move(atlas));
+    }
     return columns;
 }
 
