@@ -6,6 +6,8 @@
 
 #include "engine/texts.h"
 #include "ui/display/frm_display.h"
+#include "ui/display/window_size.h"
+#include "ui/shell/program.h"
 
 namespace lunarys::ui {
 
@@ -23,17 +25,32 @@ void ResultWindows::ShowReading(const engine::Reading& reading, QWidget& inputWi
     QObject::connect(display_.get(), &FrmDisplay::backRequested, display_.get(), [this] { Back(); });
     display_->ShowReading(reading, engine::LoadReadingTexts(reading));
 
+    // The size of the last reading's window, within the screen.
+    const std::optional<WindowSize> remembered = ReadWindowSize(program_.Services().settings);
+    if (remembered) {
+        QSize size = remembered->size.expandedTo(display_->DesignSize());
+        if (const QScreen* screen = display_->screen())
+            size = size.boundedTo(screen->availableGeometry().size()).expandedTo(display_->DesignSize());
+        display_->resize(size);
+    }
+
     inputWindow.hide();
     CentreOnScreen(*display_);
-    display_->show();
-    // Once shown, the window's frame is known; centre the whole of it.
-    CentreOnScreen(*display_);
+    if (remembered && remembered->maximized) {
+        display_->showMaximized();
+    } else {
+        display_->show();
+        // Once shown, the window's frame is known; centre the whole of it.
+        CentreOnScreen(*display_);
+    }
+    display_->FocusFirstText();
 }
 
 void ResultWindows::Back()
 {
     if (!display_)
         return;
+    WriteWindowSize(program_.Services().settings, display_->CurrentSize());
     // The window asking to go back is still in its own event handler.
     display_->hide();
     display_.release()->deleteLater();
