@@ -2,6 +2,7 @@
 #
 # `cmake --install` places, under the prefix:
 #   bin/lunarys-cli                                     (src/cli)
+#   lib/<arch>/lunarys/lunarys-pdf.so, lunarys-atlas.so (src/cli: its modules)
 #   share/man/man1/lunarys-cli.1.gz                     (data/man)
 #   share/doc/lunarys/copyright                         (data/debian)
 #   share/doc/lunarys/changelog.Debian.gz
@@ -136,6 +137,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plugins, which Qt loads at run time, are part of libqt6gui6 in Debian 12, so
 # nothing needs to be added by hand; tests/install/package-test.sh installs the
 # package without recommended packages and opens the window on an X server.
+# The one exception: Qt SQL's SQLite driver, a plugin loaded at run time to
+# read and write the kept people, comes in a package of its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Data files, not libraries, so no computed dependency names them: the place
+# names of every language come with libgeonames (libgeonames-common), the
+# ISO 3166 country and state codes with iso-codes, the time-zone table with its
+# principal cities with tzdata.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, iso-codes, tzdata")
 
 include(CPack)

@@ -3,7 +3,10 @@
 # need, when they are missing. Usage: ensure-packages.sh [run|test]
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core)
+# libqt6sql6-sqlite: Qt SQL's SQLite driver, a plugin that keeps the people.
+# iso-codes, tzdata: the atlas's country and state codes and zone cities.
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core libqt6sql6-sqlite iso-codes
+          tzdata)
 if [[ "${1:-run}" == test ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file
             debootstrap xvfb x11-utils python3 groff-base binutils lintian poppler-utils strace)

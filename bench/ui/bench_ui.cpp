@@ -18,6 +18,7 @@
 
 #include "engine/chart_state.h"
 #include "places/atlas.h"
+#include "places/geonames_source.h"
 #include "ui/display/frm_display.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
@@ -171,7 +172,7 @@ BENCHMARK(BM_ReadingClickToResultWindowShown)->UseManualTime()->Unit(benchmark::
 // of matches. The figure to hold is the largest: 16 ms, one frame.
 void BM_CityBoxKeystroke(benchmark::State& state)
 {
-    static const std::shared_ptr<const places::Atlas> atlas = places::Atlas::Load();
+    static const std::shared_ptr<const places::Atlas> atlas = places::Atlas::Load(places::ReadGeoNamesPlaces());
     StartedProgram started;
     FrmMain& input = *started.input;
     input.UseAtlas(atlas);

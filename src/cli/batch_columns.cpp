@@ -7,6 +7,7 @@
 
 #include "cli/echo.h"
 #include "cli/place_options.h"
+#include "cli/atlas_open.h"
 #include "places/atlas.h"
 
 namespace lunarys::cli {
@@ -79,22 +80,28 @@ std::variant<BatchColumns, UsageError> BatchColumns::FromHeader(const std::vecto
         if (seen.contains(called))
             return UsageError{QStringLiteral("column '%1' given more than once").arg(Echo(FromUtf8(name)))};
         seen << called;
+        column.name = called;
         columns.columns_.push_back(column);
     }
     if (seen.isEmpty())
         return UsageError{QStringLiteral("--batch: the first line must name the columns (%1)").arg(ColumnList())};
     if (unknown)
         return *unknown;
-    if (std::optional<QString> clash = PlaceOptionsClash(seen))
-        // "--place cannot be used with --lon: ..." told of columns.
-        return UsageError{QStringLiteral("--batch: ")
-                          + clash->replace(QRegularExpression(QStringLiteral("--(\\w+)")), QStringLiteral("the \\1 column"))};
+    // Columns whose options cannot go together may share a file (kept people
+    // with a place, a list zone or a database zone); a row is refused when it
+    // fills two of them.
+    columns.mayClash_ = PlaceOptionsClash(seen).has_value();
     const bool place = seen.contains(FromUtf8(kPlace));
+    columns.hasPlace_ = place;
     for (const BirthOption& option : BirthOptions())
         if (option.missing && !seen.contains(QString(option.name)) && !(option.givenByPlace && place))
             return UsageError{QStringLiteral("--batch: no column '%1'").arg(QString(option.name))};
-    if (place)
-        columns.atlas_ = places::Atlas::Load();
+    if (place) {
+        auto atlas = OpenAtlas();
+        if (const auto* problem = std::get_if<QString>(&atlas))
+            return UsageError{QStringLiteral("--batch: ") + *problem};
+        columns.atlas_ = std::get<std::shared_ptr<const places::Atlas>>(std::move(atlas));
+    }
     return columns;
 }
 
@@ -104,6 +111,16 @@ std::optional<QString> BatchColumns::Read(const std::vector<std::string_view>& f
         return QStringLiteral("%1 fields where the header names %2").arg(fields.size()).arg(columns_.size());
     std::optional<QString> place;
     std::optional<QString> timeZone;
+    // The columns this row fills, when the header allows a clash or a place.
+    QStringList given;
+    if (mayClash_ || hasPlace_) {
+        for (std::size_t i = 0; i < columns_.size(); ++i)
+            if (!Trimmed(fields[i]).empty())
+                given << columns_[i].name;
+        if (std::optional<QString> clash = PlaceOptionsClash(given))
+            // "--place cannot be used with --lon: ..." told of columns.
+            return clash->replace(QRegularExpression(QStringLiteral("--(\\w+)")), QStringLiteral("the \\1 column"));
+    }
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const std::string_view text = Trimmed(fields[i]);
         const Column& column = columns_[i];
@@ -117,9 +134,8 @@ std::optional<QString> BatchColumns::Read(const std::vector<std::string_view>& f
             break;
         }
         case Kind::Place:
-            if (text.empty())
-                return QStringLiteral("--place: missing; give CITY[, STATE][, COUNTRY]");
-            place = FromUtf8(text);
+            if (!text.empty())
+                place = FromUtf8(text);
             break;
         case Kind::TimeZone:
             if (!text.empty())
@@ -127,13 +143,24 @@ std::optional<QString> BatchColumns::Read(const std::vector<std::string_view>& f
             break;
         case Kind::Option:
             if (text.empty()) {
-                if (column.option->missing)
+                // With a place column, a coordinate may be left to the place.
+                if (column.option->missing && !(column.option->givenByPlace && hasPlace_))
                     return QString::fromLatin1(column.option->missing);
             } else if (const std::optional<UsageError> error = column.option->read(FromUtf8(text), in)) {
                 return error->message;
             }
             break;
         }
+    }
+    if (hasPlace_ && !place) {
+        const bool coordinates = std::any_of(given.cbegin(), given.cend(), [](const QString& name) {
+            return name == u"lon" || name == u"lat";
+        });
+        if (!coordinates)
+            return QStringLiteral("--place: missing; give CITY[, STATE][, COUNTRY]");
+        for (const BirthOption& option : BirthOptions())
+            if (option.givenByPlace && option.missing && !given.contains(QString(option.name)))
+                return QString::fromLatin1(option.missing);
     }
     if (place || timeZone) {
         const auto placed = ApplyPlace(atlas_.get(), place, timeZone, in);

@@ -24,9 +24,10 @@ namespace lunarys::cli {
 class BatchColumns {
 public:
     // From the header's fields: a usage error for a header that names no
-    // column, an unknown or repeated column, columns that cannot go together
-    // (as their options cannot), or a missing column whose option may not be
-    // left out. A place column loads the atlas, once.
+    // column, an unknown or repeated column, or a missing column whose option
+    // may not be left out. Columns whose options cannot go together (place
+    // and lon, tz and zone) may all be named: a row that fills two of them is
+    // refused. A place column loads the atlas, once.
     static std::variant<BatchColumns, UsageError> FromHeader(const std::vector<std::string_view>& header);
 
     std::size_t Count() const { return columns_.size(); }
@@ -41,8 +42,11 @@ private:
     struct Column {
         Kind kind = Kind::Option;
         const BirthOption* option = nullptr;  // for Kind::Option
+        QString name;                         // as its option is called
     };
     std::vector<Column> columns_;
+    bool mayClash_ = false;  // the header names columns that cannot go together
+    bool hasPlace_ = false;
     std::shared_ptr<const places::Atlas> atlas_;
 };
 

@@ -208,6 +208,78 @@ std::optional<UsageError> ReadOutputOptions(const QCommandLineParser& parser, Cl
     return std::nullopt;
 }
 
+// --people, --person, --forget and --import, each alone with what it takes;
+// nothing when none is given.
+std::optional<std::variant<CliRequest, UsageError>> PeopleVerb(const QCommandLineParser& parser, CliRequest& request)
+{
+    using Action = CliRequest::Action;
+    const std::pair<const char*, Action> verbs[] = {
+        {"people", Action::ListPeople}, {"person", Action::Person}, {"forget", Action::Forget}, {"import", Action::Import}};
+    const char* verb = nullptr;
+    for (const auto& [option, action] : verbs) {
+        if (!parser.isSet(QString::fromLatin1(option)))
+            continue;
+        if (verb)
+            return UsageError{QStringLiteral("--%1: not with --%2").arg(QLatin1StringView(option), QLatin1StringView(verb))};
+        verb = option;
+        request.action = action;
+    }
+    if (!verb)
+        return std::nullopt;
+    const QString given = QString::fromLatin1(verb);
+    // A kept person's reading takes the output options; the other verbs only their own.
+    const bool reading = request.action == Action::Person;
+    for (const char* option : {"name", "date", "time", "lon", "lat", "zone", "dst", "place", "tz", "time-unknown",
+                               "batch", "texts", "keep", "format", "json", "output"}) {
+        const QString other = QString::fromLatin1(option);
+        const bool allowed = (reading && (other == u"format" || other == u"json" || other == u"output"))
+                          || (request.action == Action::ListPeople && (other == u"format" || other == u"json"));
+        if (parser.isSet(other) && !allowed)
+            return UsageError{QStringLiteral("--%1: not with --%2").arg(other, given)};
+    }
+    for (const char* option : {"person", "forget", "import", "people-file", "format", "output"})
+        if (parser.values(QString::fromLatin1(option)).size() > 1)
+            return UsageError{QStringLiteral("--%1: given more than once").arg(QLatin1StringView(option))};
+    switch (request.action) {
+    case Action::ListPeople: {
+        request.peopleQuery = parser.positionalArguments().value(0);
+        const bool json = parser.isSet(QStringLiteral("json"));
+        const QString format = parser.value(QStringLiteral("format"));
+        if (parser.isSet(QStringLiteral("format")) && format != u"text" && format != u"json" && format != u"csv")
+            return UsageError{QStringLiteral("--format: with --people, text, json or csv")};
+        if (json && parser.isSet(QStringLiteral("format")) && format != u"json")
+            return UsageError{QStringLiteral("--json: not with --format %1").arg(Echo(format))};
+        request.output.format = json || format == u"json" ? OutputFormat::Json
+                                : format == u"csv"        ? OutputFormat::Csv
+                                                          : OutputFormat::Text;
+        break;
+    }
+    case Action::Person: {
+        const auto value = [&parser](const char* option) {
+            const QString name = QString::fromLatin1(option);
+            return parser.isSet(name) ? std::optional<QString>(parser.value(name)) : std::nullopt;
+        };
+        if (auto error = ChooseOutput(value("format"), parser.isSet(QStringLiteral("json")), value("output"), request.output))
+            return UsageError{*error};
+        if (request.output.format == OutputFormat::Csv)
+            return UsageError{QStringLiteral("--format csv: only with --batch or --people")};
+        [[fallthrough]];
+    }
+    case Action::Forget:
+        request.personName = parser.value(given);
+        if (request.personName.trimmed().isEmpty())
+            return UsageError{QStringLiteral("--%1: give the name of a kept person").arg(given)};
+        break;
+    case Action::Import:
+        request.importFile = parser.value(given);
+        if (request.importFile.isEmpty())
+            return UsageError{QStringLiteral("--import: give a file, or - for standard input")};
+        break;
+    default: break;
+    }
+    return request;
+}
+
 }  // namespace
 
 std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& arguments)
@@ -233,8 +305,14 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
     const QCommandLineOption places(QStringLiteral("places"), {}, QStringLiteral("QUERY"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption keep(QStringLiteral("keep"));
+    const QCommandLineOption people(QStringLiteral("people"));
+    const QCommandLineOption person(QStringLiteral("person"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption forget(QStringLiteral("forget"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption import(QStringLiteral("import"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption peopleFile(QStringLiteral("people-file"), {}, QStringLiteral("FILE"));
     parser.addOptions({name, date, time, lon, lat, zone, dst, place, tz, json, format, output, timeUnknown, batch,
-                       texts, listZones, places, help, version});
+                       texts, listZones, places, help, version, keep, people, person, forget, import, peopleFile});
 
     if (!parser.parse(QStringList{QStringLiteral("lunarys-cli")} + arguments)) {
         // The parser's own words would repeat an unknown option raw.
@@ -242,11 +320,17 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
             return UsageError{QStringLiteral("unknown option '%1'").arg(Echo(unknown.constFirst()))};
         return UsageError{parser.errorText()};
     }
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError{
-            QStringLiteral("unexpected argument '%1'").arg(Echo(parser.positionalArguments().constFirst()))};
+    // --people takes its query as the one argument that follows.
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > (parser.isSet(people) ? 1 : 0))
+        return UsageError{QStringLiteral("unexpected argument '%1'").arg(Echo(positional.constLast()))};
 
     CliRequest request;
+    if (parser.isSet(peopleFile)) {
+        request.peopleFile = parser.value(peopleFile);
+        if (request.peopleFile.isEmpty())
+            return UsageError{QStringLiteral("--people-file: give a file")};
+    }
     if (parser.isSet(help)) {
         request.action = CliRequest::Action::Help;
         return request;
@@ -265,6 +349,8 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.output.format = parser.isSet(json) ? OutputFormat::Json : OutputFormat::Text;
         return request;
     }
+    if (auto verb = PeopleVerb(parser, request))
+        return *std::move(verb);
     for (const QCommandLineOption* option :
          {&name, &date, &time, &lon, &lat, &zone, &place, &tz, &format, &output, &batch})
         if (parser.values(*option).size() > 1)
@@ -311,6 +397,9 @@ std::variant<CliRequest, UsageError> ParseCommandLine(const QStringList& argumen
         request.place = parser.value(place);
     if (parser.isSet(tz))
         request.timeZone = parser.value(tz);
+    request.keep = parser.isSet(keep);
+    if (request.keep && request.action != CliRequest::Action::Reading)
+        return UsageError{QStringLiteral("--keep: only with a reading")};
     return request;
 }
 
@@ -352,6 +441,9 @@ QString UsageText()
         "                   (--lon ... --lat ... [--zone ...|--tz ...] | --place ...) [--json]\n"
         "       lunarys-cli --batch FILE|- [--format json|csv] [--texts] [--output FILE]\n"
         "       lunarys-cli --places QUERY [--json]\n"
+        "       lunarys-cli --people [QUERY] [--json | --format csv]\n"
+        "       lunarys-cli --person NAME [--format ...] [--output FILE]\n"
+        "       lunarys-cli --forget NAME | --import FILE|-\n"
         "       lunarys-cli --list-zones | --help | --version\n");
 }
 
@@ -392,6 +484,14 @@ QString HelpText()
         "                       lon, lat, zone, dst, or place or tz; one JSON object a line\n"
         "  --format json|csv    with --batch: JSON lines (the default) or CSV rows\n"
         "  --texts              with --batch: the texts too\n"
+        "  --keep               with a reading: keep the person's birth as well\n"
+        "  --people [QUERY]     list the kept people whose names hold QUERY (any case);\n"
+        "                       --json, or --format csv in the columns of --batch\n"
+        "  --person NAME        the reading of a kept person (name in any case)\n"
+        "  --forget NAME        remove a kept person\n"
+        "  --import FILE|-      keep every birth of a --batch CSV file, in one go\n"
+        "  --people-file FILE   keep people in FILE instead of\n"
+        "                       ~/.local/share/Lunarys/people.sqlite\n"
         "  --list-zones         print the 71 time zones, each after its index and a tab\n"
         "  --places QUERY       print the places that match, most populous first: name,\n"
         "                       state, country, time zone, latitude, longitude\n"

@@ -14,7 +14,7 @@
 namespace lunarys::cli {
 
 struct CliRequest {
-    enum class Action { Reading, TimeRanges, Batch, ListZones, ListPlaces, Help, Version };
+    enum class Action { Reading, TimeRanges, Batch, ListZones, ListPlaces, ListPeople, Person, Forget, Import, Help, Version };
     Action action = Action::Reading;
     engine::Birth birth;
     OutputChoice output;
@@ -23,6 +23,11 @@ struct CliRequest {
     QString placesQuery;              // --places QUERY
     QString batchFile;                // --batch: a path, or "-" for standard input
     bool texts = false;               // --texts, with --batch
+    bool keep = false;                // --keep: keep the birth of the reading
+    QString peopleQuery;              // --people [QUERY]
+    QString personName;               // --person NAME, --forget NAME
+    QString importFile;               // --import: a path, or "-" for standard input
+    QString peopleFile;               // --people-file FILE; empty: the usual file
 };
 
 // A command line the tool cannot use, told in one line naming the option.

@@ -8,11 +8,13 @@
 #include "cli/batch_run.h"
 #include "cli/cli_options.h"
 #include "cli/output_check.h"
+#include "cli/people_commands.h"
 #include "cli/place_options.h"
 #include "cli/time_ranges_command.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
+#include "people/people_file.h"
 
 namespace {
 
@@ -38,6 +40,29 @@ int Print(const QByteArray& output)
         return kNotWritten;
     }
     return 0;
+}
+
+// The reading of a birth that passed the checks, in the chosen form, on
+// standard output or in the output file.
+int ShowReading(const lunarys::engine::Birth& birth, const lunarys::cli::OutputChoice& choice)
+{
+    using namespace lunarys;
+    engine::ChartState chart;
+    const engine::Reading reading = engine::RunReading(birth, chart);
+    const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
+    const cli::RenderedReading output = cli::RenderReading(choice.format, reading, texts);
+    if (!output.failure.isEmpty()) {
+        Write(stderr, QStringLiteral("lunarys-cli: %1\n").arg(output.failure).toUtf8());
+        return kNotWritten;
+    }
+    if (!choice.file.isEmpty()) {
+        if (const auto message = cli::WriteOutputFile(choice.file, output.bytes)) {
+            Write(stderr, message->toUtf8() + '\n');
+            return kNotWritten;
+        }
+        return 0;
+    }
+    return Print(output.bytes);
 }
 
 }  // namespace
@@ -74,8 +99,33 @@ int main(int argc, char* argv[])
             return Fail(QStringLiteral("lunarys-cli: %1").arg(error->message));
         return std::get<int>(status);
     }
+    case cli::CliRequest::Action::ListPeople:
+    case cli::CliRequest::Action::Forget:
+    case cli::CliRequest::Action::Import:
+    case cli::CliRequest::Action::Person: {
+        QString refusal;
+        const std::unique_ptr<people::PeopleFile> file = cli::OpenPeopleFile(request, refusal);
+        if (!file)
+            return Fail(refusal);
+        if (request.action != cli::CliRequest::Action::Person)
+            return cli::RunPeopleVerb(request, *file);
+        const auto birth = cli::KeptBirth(*file, request.personName);
+        if (const auto* problem = std::get_if<QString>(&birth))
+            return Fail(*problem);
+        file->MarkUsed(request.personName);
+        return ShowReading(std::get<engine::Birth>(birth), request.output);
+    }
     case cli::CliRequest::Action::TimeRanges:
     case cli::CliRequest::Action::Reading: break;
+    }
+
+    // Kept people are in a file that must be usable before anything is printed.
+    std::unique_ptr<people::PeopleFile> keeping;
+    if (request.keep) {
+        QString refusal;
+        keeping = cli::OpenPeopleFile(request, refusal);
+        if (!keeping)
+            return Fail(refusal);
     }
 
     const auto placed = cli::ApplyPlaceOptions(request);
@@ -97,20 +147,10 @@ int main(int argc, char* argv[])
     if (const std::optional<engine::InputProblem> problem = engine::CheckBirth(request.birth))
         return Fail(problem->Message);
 
-    engine::ChartState chart;
-    const engine::Reading reading = engine::RunReading(request.birth, chart);
-    const engine::ReadingTexts texts = engine::LoadReadingTexts(reading);
-    const cli::RenderedReading output = cli::RenderReading(request.output.format, reading, texts);
-    if (!output.failure.isEmpty()) {
-        Write(stderr, QStringLiteral("lunarys-cli: %1\n").arg(output.failure).toUtf8());
-        return kNotWritten;
-    }
-    if (!request.output.file.isEmpty()) {
-        if (const auto message = cli::WriteOutputFile(request.output.file, output.bytes)) {
-            Write(stderr, message->toUtf8() + '\n');
-            return kNotWritten;
-        }
-        return 0;
-    }
-    return Print(output.bytes);
+    const int shown = ShowReading(request.birth, request.output);
+    if (shown != 0 || !keeping)
+        return shown;
+    const auto kept = cli::KeepBirth(*keeping, request.birth);
+    Write(stderr, (kept.index() == 0 ? std::get<0>(kept) : std::get<1>(kept)).toUtf8() + '\n');
+    return kept.index() == 0 ? 0 : kNotWritten;
 }

@@ -1,10 +1,10 @@
 #include "cli/output_format.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
 #include "cli/echo.h"
+#include "cli/module_files.h"
 #include "cli/pdf_module.h"
 #include "export/document_file.h"
 #include "export/reading_html.h"
@@ -30,19 +30,9 @@ std::optional<OutputFormat> FormatNamed(const QString& name)
     return std::nullopt;
 }
 
-// Beside the program in the build tree; in the library folder once installed.
-QStringList PdfModulePaths()
-{
-    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    const QDir folder = QFileInfo(program).dir();
-    const QString name = QString::fromLatin1(PdfModuleFileName);
-    return {folder.filePath(name),
-            QDir::cleanPath(folder.filePath(QStringLiteral(LUNARYS_PDF_MODULE_DIR_FROM_BIN "/") + name))};
-}
-
 RenderedReading RenderPdf(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    for (const QString& path : PdfModulePaths()) {
+    for (const QString& path : ModulePaths(PdfModuleFileName)) {
         if (!QFileInfo::exists(path))
             continue;
         QLibrary module(path);

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include "cli/atlas_open.h"
 #include "cli/echo.h"
 #include "presentation/reading_json.h"
 #include "places/clock_note.h"
@@ -26,14 +27,16 @@ bool HasLetter(QStringView text)
 }
 
 // The aligned --places table, with a heading.
-QString PlacesTable(const std::vector<places::Place>& found)
+QString PlacesTable(const places::PlaceMatches& found)
 {
     std::vector<QStringList> rows{{QStringLiteral("Name"), QStringLiteral("State"), QStringLiteral("Country"),
                                    QStringLiteral("Time zone"), QStringLiteral("Latitude"),
-                                   QStringLiteral("Longitude")}};
-    for (const places::Place& p : found)
+                                   QStringLiteral("Longitude"), QStringLiteral("Matched")}};
+    for (std::size_t i = 0; i < found.places.size(); ++i) {
+        const places::Place& p = found.places[i];
         rows.push_back({p.name, p.state, p.country, p.timeZone, QString::number(p.latitude, 'f', 4),
-                        QString::number(p.longitude, 'f', 4)});
+                        QString::number(p.longitude, 'f', 4), found.matchedNames[i]});
+    }
     std::vector<qsizetype> widths(rows.front().size(), 0);
     for (const QStringList& row : rows)
         for (qsizetype i = 0; i < row.size(); ++i)
@@ -45,7 +48,8 @@ QString PlacesTable(const std::vector<places::Place>& found)
         for (qsizetype i = 0; i < row.size(); ++i) {
             const qsizetype width = widths[static_cast<std::size_t>(i)];
             // Names to the left, the figures to the right.
-            line += i < 4 ? row[i].leftJustified(width) : row[i].rightJustified(width);
+            const bool figure = i == 4 || i == 5;
+            line += figure ? row[i].rightJustified(width) : row[i].leftJustified(width);
             line += QStringLiteral("  ");
         }
         table += line.trimmed() + u'\n';
@@ -63,16 +67,19 @@ std::variant<PlaceFound, QString> FindPlace(const places::Atlas& atlas, QStringV
     if (matches.places.empty())
         return QStringLiteral("no place matches %1 (lunarys-cli --places NAME lists the places of a name)")
             .arg(Quoted(query));
-    return PlaceFound{std::move(matches.places.front()), matches.total};
+    return PlaceFound{std::move(matches.places.front()), matches.total, std::move(matches.matchedNames.front())};
 }
 
 QString TakenPlaceNotice(const PlaceFound& found)
 {
-    if (found.matches < 2)
+    QStringList told;
+    if (!found.matchedName.isEmpty())
+        told << QStringLiteral("as %1").arg(found.matchedName);
+    if (found.matches >= 2)
+        told << QStringLiteral("%1 places match; add ', State' or ', Country'").arg(found.matches);
+    if (told.isEmpty())
         return {};
-    return QStringLiteral("Taking %1 (%2 places match; add ', State' or ', Country')")
-        .arg(places::PlaceDisplayName(found.place))
-        .arg(found.matches);
+    return QStringLiteral("Taking %1 (%2)").arg(places::PlaceDisplayName(found.place), told.join(QStringLiteral("; ")));
 }
 
 std::variant<places::BirthClock, QString> FindClock(QStringView timeZone, QDate localDate, QTime localTime)
@@ -124,7 +131,13 @@ std::optional<QString> PlaceOptionsClash(const QStringList& given)
 
 std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request)
 {
-    const std::shared_ptr<const places::Atlas> atlas = request.place ? places::Atlas::Load() : nullptr;
+    std::shared_ptr<const places::Atlas> atlas;
+    if (request.place) {
+        auto opened = OpenAtlas();
+        if (const auto* problem = std::get_if<QString>(&opened))
+            return QStringLiteral("--place: ") + *problem;
+        atlas = std::get<std::shared_ptr<const places::Atlas>>(std::move(opened));
+    }
     return ApplyPlace(atlas.get(), request.place, request.timeZone, request.birth);
 }
 
@@ -158,15 +171,23 @@ std::variant<QByteArray, QString> PlacesListing(QStringView query, bool json)
 {
     if (!HasLetter(query.split(u',').front()))
         return QStringLiteral("--places: give a place's name, for example \"Pune\" or \"Springfield, Missouri\"");
-    const places::PlaceMatches matches = places::Atlas::Load()->Find(query, kEveryMatch);
+    const auto atlas = OpenAtlas();
+    if (const auto* problem = std::get_if<QString>(&atlas))
+        return QStringLiteral("--places: ") + *problem;
+    const places::PlaceMatches matches = std::get<std::shared_ptr<const places::Atlas>>(atlas)->Find(query, kEveryMatch);
     if (matches.places.empty())
         return QStringLiteral("--places: no place matches %1").arg(Quoted(query));
     if (!json)
-        return PlacesTable(matches.places).toUtf8();
+        return PlacesTable(matches).toUtf8();
     QJsonArray list;
-    for (const places::Place& place : matches.places)
-        list.append(presentation::PlaceAsJson(
-            {place.name, place.state, place.country, place.timeZone, place.latitude, place.longitude}));
+    for (std::size_t i = 0; i < matches.places.size(); ++i) {
+        const places::Place& place = matches.places[i];
+        QJsonObject entry = presentation::PlaceAsJson(
+            {place.name, place.state, place.country, place.timeZone, place.latitude, place.longitude});
+        entry.insert(QStringLiteral("matched"),
+                     matches.matchedNames[i].isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(matches.matchedNames[i]));
+        list.append(entry);
+    }
     return QJsonDocument(list).toJson(QJsonDocument::Indented);
 }
 

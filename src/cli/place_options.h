@@ -20,20 +20,23 @@
 
 namespace lunarys::cli {
 
-// A place named on the command line: the one taken (a whole-name match
-// before a longer name, then the most populous) and how many matched.
+// A place named on the command line: the one taken (the atlas's best match)
+// and how many matched, with the other name it was found by ("Bombay" for
+// Mumbai), if it was.
 struct PlaceFound {
     places::Place place;
     std::size_t matches = 0;
+    QString matchedName;
 };
 
 // "CITY[, STATE][, COUNTRY]" looked up in the atlas, or why no place can be
 // taken ("no place matches 'Atlantis'").
 std::variant<PlaceFound, QString> FindPlace(const places::Atlas& atlas, QStringView query);
 
-// What to tell when several places matched: "Taking Springfield, Missouri,
-// United States of America (11 places match; add ', State' or ', Country')".
-// Empty when only one did.
+// What to tell when several places matched or the place was found by another
+// of its names: "Taking Springfield, Missouri, United States of America (11
+// places match; add ', State' or ', Country')", "Taking Mumbai, Maharashtra,
+// India (as Bombay)". Empty when only one place matched, by its own name.
 QString TakenPlaceNotice(const PlaceFound& found);
 
 // The clock of a time-zone name such as "Europe/Madrid" at a local date and
@@ -66,8 +69,8 @@ std::variant<PlaceOutcome, QString> ApplyPlaceOptions(CliRequest& request);
 std::variant<PlaceOutcome, QString> ApplyPlace(const places::Atlas* atlas, const std::optional<QString>& place,
                                                const std::optional<QString>& timeZone, engine::Birth& in);
 
-// --places QUERY: every matching place, the most populous first, as an
-// aligned table or a JSON array; or why there is none.
+// --places QUERY: every matching place, best first, as an aligned table or a
+// JSON array, each with the other name it matched; or why there is none.
 std::variant<QByteArray, QString> PlacesListing(QStringView query, bool json);
 
 }  // namespace lunarys::cli

@@ -5,7 +5,7 @@
 
 namespace lunarys::places {
 
-AtlasLoader::AtlasLoader(QObject* parent) : QObject(parent) {}
+AtlasLoader::AtlasLoader(Source source, QObject* parent) : QObject(parent), source_(std::move(source)) {}
 
 AtlasLoader::~AtlasLoader()
 {
@@ -20,7 +20,7 @@ void AtlasLoader::Start()
     if (worker_)
         return;
     worker_.reset(QThread::create([this] {
-        std::shared_ptr<const Atlas> atlas = Atlas::Load();
+        std::shared_ptr<const Atlas> atlas = Atlas::Load(source_());
         QMetaObject::invokeMethod(
             this, [this, atlas = std::move(atlas)] { emit loaded(atlas); }, Qt::QueuedConnection);
     }));

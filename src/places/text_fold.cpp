@@ -1,5 +1,6 @@
 #include "places/text_fold.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QChar>
@@ -52,16 +53,18 @@ bool IsMark(QChar c)
 
 }  // namespace
 
-QString FoldedForMatching(QStringView text)
+namespace {
+
+// The folded form of text already decomposed (NFKD) and case folded.
+QString FoldedFromDecomposed(QStringView decomposed)
 {
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD).toCaseFolded();
     QString folded;
     folded.reserve(decomposed.size());
     bool pendingBlank = false;
     for (const QChar c : decomposed) {
-        if (IsMark(c))
+        if (IsMark(c) || c == u'.')
             continue;
-        if (c.isSpace() || c == u'-') {
+        if (c.isSpace() || c == u'-' || c == u',') {
             pendingBlank = !folded.isEmpty();
             continue;
         }
@@ -77,6 +80,59 @@ QString FoldedForMatching(QStringView text)
             folded += c;
     }
     return folded;
+}
+
+QString Decomposed(QStringView text)
+{
+    return text.toString().normalized(QString::NormalizationForm_KD).toCaseFolded();
+}
+
+}  // namespace
+
+QString FoldedForMatching(QStringView text) { return FoldedFromDecomposed(Decomposed(text)); }
+
+TextFolder::TextFolder() : pieceOf_(0x10000, kUnknown) {}
+
+QString TextFolder::Fold(QStringView text)
+{
+    // Plain ASCII, the most common case, needs no decomposition.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        QString folded(text.size(), Qt::Uninitialized);
+        qsizetype length = 0;
+        bool pendingBlank = false;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u == u'.')
+                continue;
+            if (u == u' ' || u == u'-' || u == u',' || (u >= u'\t' && u <= u'\r')) {
+                pendingBlank = length > 0;
+                continue;
+            }
+            if (pendingBlank) {
+                folded[length++] = u' ';
+                pendingBlank = false;
+            }
+            folded[length++] = u == u'`' ? u'\'' : (u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u + 32) : u);
+        }
+        folded.truncate(length);
+        return folded;
+    }
+    // Decomposition and case folding go letter by letter, except across a
+    // surrogate pair.
+    QString decomposed;
+    decomposed.reserve(text.size() + 4);
+    for (const QChar c : text) {
+        if (c.isSurrogate())
+            return FoldedForMatching(text);
+        std::uint32_t& piece = pieceOf_[c.unicode()];
+        if (piece == kUnknown) {
+            const QString own = Decomposed(QStringView(&c, 1));
+            piece = static_cast<std::uint32_t>(pieces_.size()) << 8 | static_cast<std::uint32_t>(own.size());
+            pieces_ += own;
+        }
+        decomposed += QStringView(pieces_).mid(piece >> 8, piece & 0xff);
+    }
+    return FoldedFromDecomposed(decomposed);
 }
 
 }  // namespace lunarys::places

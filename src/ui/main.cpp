@@ -5,6 +5,7 @@
 #include "engine/chart_state.h"
 #include "engine/version.h"
 #include "places/atlas_loader.h"
+#include "places/geonames_source.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
 #include "ui/shell/app_icon.h"
@@ -24,7 +25,7 @@ int main(int argc, char* argv[])
 
     // Loaded on a worker thread once the input window is there; it outlives
     // the windows.
-    lunarys::places::AtlasLoader atlas;
+    lunarys::places::AtlasLoader atlas(lunarys::places::ReadGeoNamesPlaces);
     lunarys::ui::ProductionPlatform platform;
     lunarys::ui::Platform services = platform.Services();
     lunarys::engine::ChartState chart;

@@ -279,6 +279,24 @@ TEST(CliPlaces, SeveralMatchesAreToldAndTheMostPopulousTaken)
     EXPECT_EQ(places[0].toObject()[QStringLiteral("timeZone")].toString(), QStringLiteral("America/Chicago"));
 }
 
+// A place found by another of its names (GeoNames: Mumbai, 1275339, was
+// Bombay) says so on standard error, and --places in its matched field.
+TEST(CliPlaces, AnOtherNameMatchedIsTold)
+{
+    const ProcessResult r = RunCli({"--name", "Ann", "--date", "1990-07-04", "--time", "06:30", "--place", "Bombay"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Taking Mumbai, Maharashtra, India (as Bombay)\n");
+    EXPECT_NE(r.out.find("Place: Mumbai, Maharashtra, India\n"), std::string::npos) << r.out;
+
+    const ProcessResult list = RunCli({"--places", "Bombay", "--json"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    const QJsonObject first = QJsonDocument::fromJson(QByteArray::fromStdString(list.out)).array()[0].toObject();
+    EXPECT_EQ(first[QStringLiteral("name")].toString(), QStringLiteral("Mumbai"));
+    EXPECT_EQ(first[QStringLiteral("matched")].toString(), QStringLiteral("Bombay"));
+    const ProcessResult own = RunCli({"--places", "Springfield, Illinois", "--json"});
+    EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(own.out)).array()[0].toObject()[QStringLiteral("matched")].isNull());
+}
+
 TEST(CliPlaces, RefusalsAreOneLineOnStandardError)
 {
     const std::vector<std::string> birth = {"--name", "Ann", "--date", "1990-07-04", "--time", "06:30"};

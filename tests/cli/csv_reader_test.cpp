@@ -68,12 +68,9 @@ TEST(BatchFile, RecordsAndHeaders)
         {"a missing column that its option cannot do without", "name,date,lon\n",
          "error: --batch: no column 'time'"},
         {"an extra column", "name,date,time,hair\n", "error: unknown column 'hair'"},
-        {"a place with coordinates", "name,date,time,place,lon,lat\n",
-         "error: --batch: the place column cannot be used with the lon column: the place gives the coordinates, and "
-         "its time zone the clock"},
-        {"a time-zone name with a list zone", "name,date,time,lon,lat,tz,zone\n",
-         "error: --batch: the tz column cannot be used with the zone column: the time-zone database gives the offset "
-         "and daylight saving"},
+        // Columns whose options clash may share a header; a row is judged by what it fills.
+        {"a place with coordinates", "name,date,time,place,lon,lat\nAnn,1,2,Pune,,\n", "Ann|1|2|Pune||\n"},
+        {"a time-zone name with a list zone", "name,date,time,lon,lat,tz,zone\n", ""},
         {"no coordinates and no place", "name,date,time,tz\n", "error: --batch: no column 'lon'"},
         {"a column twice", "name,date,time,Date\n", "error: column 'Date' given more than once"},
         {"no header", "Mary Ann,1990-07-04,06:30\n",

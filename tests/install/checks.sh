@@ -49,9 +49,23 @@ check_no_build_runpath() {
   fi
 }
 
+# check_cli_links_qt_core_alone BINARY: lunarys-cli needs neither Qt Gui nor
+# libgeonames with GIO and GObject: those come with its modules, loaded only
+# for a PDF and for a place, so that every other run starts faster.
+check_cli_links_qt_core_alone() {
+  local bin=$1 needed
+  step "$(basename "$bin") is linked to neither Qt Gui nor libgeonames, GIO, GObject"
+  needed=$(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p') || fail "readelf cannot read $bin"
+  grep -q '^libQt6Core' <<< "$needed" || fail "$bin does not need Qt Core? NEEDED: ${needed//$'\n'/ }"
+  if grep -E '^lib(Qt6Gui|geonames|gio-2|gobject-2)' <<< "$needed"; then
+    fail "$bin is linked to libraries it should load only when asked: ${needed//$'\n'/ }"
+  fi
+}
+
 # check_cli VERSION CMD...: the installed lunarys-cli prints its version, reads
-# the 1990-07-04 example as JSON and as PDF (through its PDF module), and
-# refuses a date it cannot use.
+# the 1990-07-04 example as JSON and as PDF (through its PDF module), finds a
+# place by another of its names (through its atlas module), and refuses a date
+# it cannot use.
 check_cli() {
   local version=$1; shift
   step "lunarys-cli --version"
@@ -88,6 +102,14 @@ PY
   out=$("$@" --format pdf --output /dev/stdout "${EXAMPLE_ARGS[@]}" | { head -c 5; cat > /dev/null; }) \
     || fail "lunarys-cli --format pdf failed"
   [ "$out" = "%PDF-" ] || fail "lunarys-cli --format pdf wrote no PDF (it begins '$out')"
+
+  step "lunarys-cli --places Bombay (the atlas module, libgeonames' catalogs)"
+  out=$("$@" --places Bombay --json) || fail "lunarys-cli --places Bombay failed"
+  python3 - "$out" <<'PY' || fail "lunarys-cli --places Bombay did not find Mumbai by its other name"
+import json, sys
+first = json.loads(sys.argv[1])[0]
+sys.exit(0 if (first["name"], first["country"], first["matched"]) == ("Mumbai", "India", "Bombay") else 1)
+PY
 
   step "lunarys-cli refuses an unusable date with exit status 2"
   local status=0

@@ -4,28 +4,31 @@
 # user would get: the programs run from the installed files, the desktop entry
 # and the AppStream metadata validate, the icons and manual pages are there.
 #
-# Usage: install-test.sh --build DIR --version X.Y --gui 0|1 --pdf-module PATH [--config CFG] [--keep]
-#   --pdf-module PATH  where lunarys-cli's PDF module is installed, under the prefix
+# Usage: install-test.sh --build DIR --version X.Y --gui 0|1 --pdf-module PATH --atlas-module PATH
+#                        [--config CFG] [--keep]
+#   --pdf-module PATH    where lunarys-cli's PDF module is installed, under the prefix
+#   --atlas-module PATH  where lunarys-cli's atlas module is installed, under the prefix
 #
 # Needs: cmake, python3, desktop-file-validate (desktop-file-utils),
 # appstreamcli (appstream), groff (groff-base), gzip, readelf (binutils).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-build='' version='' gui='' pdf_module='' config='' keep=0
+build='' version='' gui='' pdf_module='' atlas_module='' config='' keep=0
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
     --version) version=$2; shift 2 ;;
     --gui) gui=$2; shift 2 ;;
     --pdf-module) pdf_module=$2; shift 2 ;;
+    --atlas-module) atlas_module=$2; shift 2 ;;
     --config) config=$2; shift 2 ;;
     --keep) keep=1; shift ;;
     *) echo "install-test: unknown argument $1" >&2; exit 2 ;;
   esac
 done
-[ -n "$build" ] && [ -n "$version" ] && [ -n "$gui" ] && [ -n "$pdf_module" ] || {
-  echo "usage: install-test.sh --build DIR --version X.Y --gui 0|1 --pdf-module PATH [--config CFG] [--keep]" >&2; exit 2; }
+[ -n "$build" ] && [ -n "$version" ] && [ -n "$gui" ] && [ -n "$pdf_module" ] && [ -n "$atlas_module" ] || {
+  echo "usage: install-test.sh --build DIR --version X.Y --gui 0|1 --pdf-module PATH --atlas-module PATH [--config CFG] [--keep]" >&2; exit 2; }
 
 # shellcheck source=checks.sh
 . "$here/checks.sh"
@@ -42,7 +45,7 @@ rm -f "$root.log"
 
 # The installed tree holds exactly these files, no more (no test programs,
 # static libraries or headers) and no fewer.
-expected=(usr/bin/lunarys-cli "usr/$pdf_module" usr/share/man/man1/lunarys-cli.1.gz
+expected=(usr/bin/lunarys-cli "usr/$pdf_module" "usr/$atlas_module" usr/share/man/man1/lunarys-cli.1.gz
           usr/share/doc/lunarys/copyright usr/share/doc/lunarys/changelog.Debian.gz)
 if [ "$gui" = 1 ]; then
   expected+=(usr/bin/lunarys usr/share/man/man1/lunarys.1.gz
@@ -54,6 +57,8 @@ check_file_set "$root" "${expected[@]}"
 
 check_no_build_runpath "$root/usr/bin/lunarys-cli" "$build"
 check_no_build_runpath "$root/usr/$pdf_module" "$build"
+check_no_build_runpath "$root/usr/$atlas_module" "$build"
+check_cli_links_qt_core_alone "$root/usr/bin/lunarys-cli"
 check_cli "$version" "$root/usr/bin/lunarys-cli"
 check_man_page "$root/usr/share/man/man1/lunarys-cli.1.gz" "$version" "$root/usr/bin/lunarys-cli"
 check_debian_docs "$root/usr/share/doc/lunarys" "$version"

@@ -28,7 +28,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # --- Inside the fresh root's own mount namespace (see below) -----------------
 if [ "${1:-}" = --inside ]; then
-  root=$2 deb=$3 version=$4 gui=$5 pdf_module=$6
+  root=$2 deb=$3 version=$4 gui=$5 pdf_module=$6 atlas_module=$7
   mount -t proc proc "$root/proc"
   mount -t tmpfs tmpfs "$root/dev/shm"
   in_root() { chroot "$root" "$@"; }
@@ -46,7 +46,7 @@ if [ "${1:-}" = --inside ]; then
   [ "$(in_root dpkg-query -W -f '${Status} ${Version}' lunarys)" = "install ok installed $version-1" ] \
     || fail "dpkg does not report lunarys $version-1 as installed"
   in_root dpkg-query -L lunarys > "$root/tmp/files"
-  expected=(/usr/bin/lunarys-cli "$pdf_module" /usr/share/man/man1/lunarys-cli.1.gz
+  expected=(/usr/bin/lunarys-cli "$pdf_module" "$atlas_module" /usr/share/man/man1/lunarys-cli.1.gz
             /usr/share/doc/lunarys/copyright /usr/share/doc/lunarys/changelog.Debian.gz)
   if [ "$gui" = 1 ]; then
     expected+=(/usr/bin/lunarys /usr/share/man/man1/lunarys.1.gz
@@ -97,8 +97,9 @@ done
 
 cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 version=$(cache_value CMAKE_PROJECT_VERSION)
-# lunarys-cli's PDF module, in the package's library folder.
+# lunarys-cli's PDF and atlas modules, in the package's library folder.
 pdf_module=/usr/$(cache_value CMAKE_INSTALL_LIBDIR)/lunarys/lunarys-pdf.so
+atlas_module=/usr/$(cache_value CMAKE_INSTALL_LIBDIR)/lunarys/lunarys-atlas.so
 [ -n "$version" ] || fail "no CMAKE_PROJECT_VERSION in $build/CMakeCache.txt"
 if [ -z "$gui" ]; then
   case $(cache_value LUNARYS_BUILD_GUI) in ON|on|1|TRUE|true|YES|yes) gui=1 ;; *) gui=0 ;; esac
@@ -141,12 +142,14 @@ for f in Maintainer Section Priority Description Installed-Size; do
 done
 depends=$(field Depends)
 echo "   Depends: $depends"
-required=(libc6 libstdc++6 libqt6core6)
+# The atlas reads the place names of other languages (libgeonames-common,
+# through libgeonames0), ISO codes (iso-codes) and the zone table (tzdata).
+required=(libc6 libstdc++6 libqt6core6 libqt6sql6 libqt6sql6-sqlite iso-codes tzdata)
 [ "$gui" = 1 ] && required+=(libqt6gui6 libqt6widgets6)
-# Programs that look places up link libgeonames, whose package dpkg-shlibdeps
-# must then have found.
+# Programs and modules that look places up link libgeonames, whose package
+# dpkg-shlibdeps must then have found.
 dpkg-deb -x "$deb" "$work/contents"
-if readelf -d "$work/contents/usr/bin/"* | grep -q 'NEEDED.*\[libgeonames\.so'; then
+if readelf -d "$work/contents/usr/bin/"* "$work/contents/usr/lib/"*/lunarys/*.so | grep -q 'NEEDED.*\[libgeonames\.so'; then
   required+=(libgeonames0)
 fi
 depends_names=$(tr ',|' '\n\n' <<< "$depends" | sed 's/^ *//; s/[ :(].*//')
@@ -199,6 +202,6 @@ echo "   fresh root made in $((SECONDS - t)) s"
 
 # Everything that runs in the root, in a mount namespace of its own: its
 # /proc and /dev/shm mounts end with it, whatever happens.
-unshare --mount --propagation private -- bash "$0" --inside "$work/root" "$deb" "$version" "$gui" "$pdf_module"
+unshare --mount --propagation private -- bash "$0" --inside "$work/root" "$deb" "$version" "$gui" "$pdf_module" "$atlas_module"
 
 echo "package-test: all checks passed (fresh $codename root, $((SECONDS - start)) s)"

@@ -1,5 +1,7 @@
 #include "places/atlas.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "places/atlas_loader.h"
+#include "places/geonames_source.h"
 #include "places/place_coordinates.h"
 #include "support/qstring_print.h"
 
@@ -16,7 +19,7 @@ namespace {
 
 class AtlasTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { atlas_ = Atlas::Load(); }
+    static void SetUpTestSuite() { atlas_ = Atlas::Load(ReadGeoNamesPlaces()); }
     static void TearDownTestSuite() { atlas_.reset(); }
     static std::shared_ptr<const Atlas> atlas_;
 };
@@ -42,7 +45,8 @@ TEST_F(AtlasTest, TheBestMatchOfAQuery)
         {"London", "London, England, United Kingdom", "Europe/London"},
         {"London, Canada", "London, Ontario, Canada", "America/Toronto"},
         {"Sao Paulo", "S\u00e3o Paulo, S\u00e3o Paulo, Brazil", "America/Sao_Paulo"},
-        {"  S\u00c3O PAULO , brasil", nullptr, nullptr},  // the country is "Brazil"
+        // The country's name in Portuguese.
+        {"  S\u00c3O PAULO , brasil", "S\u00e3o Paulo, S\u00e3o Paulo, Brazil", "America/Sao_Paulo"},
         {"Gross-Gerau", "Gro\u00df-Gerau, Hesse, Germany", "Europe/Berlin"},
         {"mumb", "Mumbai, Maharashtra, India", "Asia/Kolkata"},
         {"Kathmandu", "Kathmandu, Bagmati Province, Nepal", "Asia/Kathmandu"},
@@ -59,6 +63,62 @@ TEST_F(AtlasTest, TheBestMatchOfAQuery)
         EXPECT_EQ(PlaceDisplayName(found.places.front()), QString::fromUtf8(q.first)) << q.query;
         EXPECT_EQ(found.places.front().timeZone, QString::fromUtf8(q.timeZone)) << q.query;
     }
+}
+
+// Places people name otherwise than GeoNames's English name does. The places
+// and their other names are GeoNames's (geonames.org: Mumbai 1275339 has the
+// alternate name Bombay, Moscow 524901 Москва, Tokyo 1850147 東京, New York
+// 5128581 New York City); the codes are ISO 3166's, the city-states' zones
+// and positions the time-zone table's (zone.tab: Asia/Singapore +0117+10351).
+TEST_F(AtlasTest, OtherNamesCodesAndCountries)
+{
+    const struct {
+        const char* query;
+        const char* first;
+        const char* matched;  // the other name shown, or "" for the place's own
+        const char* timeZone;
+    } queries[] = {
+        // Older names, and names in other languages and scripts.
+        {"Bombay", "Mumbai, Maharashtra, India", "Bombay", "Asia/Kolkata"},
+        {"calcutta", "Kolkata, State of West Bengal, India", "Calcutta", "Asia/Kolkata"},
+        {"Peking", "Beijing, Beijing Municipality, China", "Peking", "Asia/Shanghai"},
+        {"K\u00f6ln", "Cologne, North Rhine-Westphalia, Germany", "K\u00f6ln", "Europe/Berlin"},
+        {"\u041c\u043e\u0441\u043a\u0432\u0430", "Moscow, Moscow, Russia", "\u041c\u043e\u0441\u043a\u0432\u0430", "Europe/Moscow"},
+        {"\u6771\u4eac", "Tokyo, Tokyo, Japan", "\u6771\u4eac", "Asia/Tokyo"},
+        {"New York City", "New York, New York, United States of America", "New York City", "America/New_York"},
+        // Country and state codes, names of states and countries in other
+        // languages, and the United Kingdom's everyday names.
+        {"Dallas, USA", "Dallas, Texas, United States of America", "", "America/Chicago"},
+        {"Austin, TX", "Austin, Texas, United States of America", "", "America/Chicago"},
+        {"Sydney, AU-NSW", "Sydney, New South Wales, Australia", "", "Australia/Sydney"},
+        {"London, Ontario, CA", "London, Ontario, Canada", "", "America/Toronto"},
+        {"London, UK", "London, England, United Kingdom", "", "Europe/London"},
+        {"M\u00fcnchen, Bayern", "Munich, Bavaria, Germany", "M\u00fcnchen", "Europe/Berlin"},
+        // Saint and St, Fort and Ft: one word.
+        {"Saint Louis, Missouri", "St Louis, Missouri, United States of America", "", "America/Chicago"},
+        {"Ft. Worth", "Fort Worth, Texas, United States of America", "", "America/Chicago"},
+        // City-states the atlas lacks, from the time-zone table.
+        {"Singapore", "Singapore, Singapore", "", "Asia/Singapore"},
+        {"Gibraltar", "Gibraltar, Gibraltar", "", "Europe/Gibraltar"},
+        // A country alone: its most populous place.
+        {"Bahrain", "Manama, Manama, Bahrain", "", "Asia/Bahrain"},
+        {"Deutschland", "Berlin, Berlin, Germany", "", "Europe/Berlin"},
+        // The capital (689,545 people) before Washington, England (53,526).
+        {"Washington", "Washington D.C., District of Columbia, United States of America", "", "America/New_York"},
+        {"Washington, D.C.", "Washington D.C., District of Columbia, United States of America", "", "America/New_York"},
+        {"washington dc", "Washington D.C., District of Columbia, United States of America", "", "America/New_York"},
+    };
+    for (const auto& q : queries) {
+        const PlaceMatches found = atlas_->Find(QString::fromUtf8(q.query), 3);
+        ASSERT_FALSE(found.places.empty()) << q.query;
+        ASSERT_EQ(found.matchedNames.size(), found.places.size()) << q.query;
+        EXPECT_EQ(PlaceDisplayName(found.places.front()), QString::fromUtf8(q.first)) << q.query;
+        EXPECT_EQ(found.matchedNames.front(), QString::fromUtf8(q.matched)) << q.query;
+        EXPECT_EQ(found.places.front().timeZone, QString::fromUtf8(q.timeZone)) << q.query;
+    }
+    const Place singapore = atlas_->Find(u"Singapore", 1).places.front();
+    EXPECT_NEAR(singapore.latitude, 1 + 17 / 60.0, 1e-9);
+    EXPECT_NEAR(singapore.longitude, 103 + 51 / 60.0, 1e-9);
 }
 
 TEST_F(AtlasTest, WholeNamesFirstThenTheMostPopulous)
@@ -78,6 +138,61 @@ TEST_F(AtlasTest, WholeNamesFirstThenTheMostPopulous)
     EXPECT_LT(narrowed.total, atlas_->Find(u"Springfield", 10).total);
     for (const Place& place : narrowed.places)
         EXPECT_EQ(place.state, QStringLiteral("Massachusetts"));
+}
+
+// Words written short match their whole form and back; the last word typed
+// may still grow, so it is looked up as typed.
+TEST(AtlasOfOwnNames, ShortAndWholeWordsAreOneWord)
+{
+    const auto place = [](const char* name, quint32 population) {
+        Place p;
+        p.name = QString::fromUtf8(name);
+        p.country = QStringLiteral("United States of America");
+        p.population = population;
+        return p;
+    };
+    const Atlas atlas({place("Mount Vernon", 300), place("Mountain View", 200), place("St. Louis", 100),
+                       place("Sainte-Foy", 50), place("Fort Worth", 40)});
+    const struct {
+        const char* query;
+        std::vector<const char*> names;  // best first
+    } queries[] = {
+        {"Mount", {"Mount Vernon", "Mountain View"}},
+        {"Mount ", {"Mount Vernon"}},
+        {"mt. vern", {"Mount Vernon"}},
+        {"Saint Louis", {"St. Louis"}},
+        {"St Louis", {"St. Louis"}},
+        {"Ste Foy", {"Sainte-Foy"}},
+        {"St Foy", {}},
+        {"Ft Worth", {"Fort Worth"}},
+        {"Fort", {"Fort Worth"}},
+    };
+    for (const auto& q : queries) {
+        const PlaceMatches found = atlas.Find(QString::fromUtf8(q.query), 10);
+        std::vector<QString> names;
+        for (const Place& p : found.places)
+            names.push_back(p.name);
+        std::vector<QString> expected;
+        for (const char* name : q.names)
+            expected.push_back(QString::fromUtf8(name));
+        EXPECT_EQ(names, expected) << q.query;
+        EXPECT_TRUE(std::all_of(found.matchedNames.begin(), found.matchedNames.end(),
+                                [](const QString& m) { return m.isEmpty(); })) << q.query;
+    }
+}
+
+// Without the catalogs, codes and zone table the atlas still finds places by
+// their own names.
+TEST_F(AtlasTest, WithoutItsOtherDataItFindsOwnNames)
+{
+    const QString nowhere = QStringLiteral("/nonexistent");
+    const std::shared_ptr<const Atlas> bare =
+        Atlas::Load(ReadGeoNamesPlaces(), AtlasFiles{nowhere, nowhere, nowhere, nowhere, nowhere});
+    EXPECT_LT(bare->Size(), atlas_->Size());  // no zone cities
+    EXPECT_EQ(PlaceDisplayName(bare->Find(u"Mumbai", 1).places.front()), QStringLiteral("Mumbai, Maharashtra, India"));
+    EXPECT_EQ(bare->Find(u"Bombay", 1).total, 0u);
+    EXPECT_EQ(bare->Find(u"Austin, TX", 1).total, 0u);
+    EXPECT_EQ(bare->Find(u"Singapore", 1).total, 0u);
 }
 
 TEST(PlaceDisplayName, SkipsAnEmptyState)
@@ -114,7 +229,7 @@ TEST(AtlasLoader, DeliversTheAtlasInItsOwnThread)
     char name[] = "places_tests";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    AtlasLoader loader;
+    AtlasLoader loader(ReadGeoNamesPlaces);
     QEventLoop loop;
     std::shared_ptr<const Atlas> atlas;
     QThread* deliveredIn = nullptr;

@@ -2,8 +2,10 @@
 //   ui_screenshots <folder>
 // The pictures are the windows as they draw themselves; with the xcb
 // platform the whole screen is saved as well.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -12,6 +14,8 @@
 #include <QTabWidget>
 #include <QtTest/QtTest>
 
+#include "places/atlas.h"
+#include "places/geonames_source.h"
 #include "support.h"
 
 using namespace lunarys::ui;
@@ -60,6 +64,20 @@ int main(int argc, char* argv[])
     QTest::qWait(100);
     Save(input.grab(), folder, QStringLiteral("input-window.png"));
     SaveScreen(folder, QStringLiteral("screen-input.png"));
+
+    // The City box's drop-down with the whole atlas, for a place typed by an
+    // older name.
+    input.UseAtlas(lunarys::places::Atlas::Load(lunarys::places::ReadGeoNamesPlaces()));
+    auto& city = Control<QLineEdit>(input, "txtMCity");
+    city.clear();
+    city.setFocus();
+    QTest::keyClicks(&city, QStringLiteral("Bomba"));
+    QTest::qWait(300);
+    if (QWidget* list = city.findChild<QCompleter*>()->popup(); list->isVisible())
+        Save(list->grab(), folder, QStringLiteral("city-drop-down.png"));
+    SaveScreen(folder, QStringLiteral("screen-city-drop-down.png"));
+    city.findChild<QCompleter*>()->popup()->hide();
+    city.setText(QStringLiteral("Mumbai"));
 
     p.fakes.dialogs.onModal = [&](QDialog& dialog) {
         dialog.show();

@@ -21,6 +21,7 @@
 #include "engine/input_check.h"
 #include "engine/zones.h"
 #include "places/atlas.h"
+#include "places/geonames_source.h"
 #include "presentation/reading_labels.h"
 #include "support.h"
 
@@ -152,6 +153,7 @@ private slots:
     void placeLookup_data();
     void placeLookup();
     void placeFromTheAtlas();
+    void placeByAnotherName();
     void zoneSetByHand();
 };
 
@@ -817,6 +819,19 @@ void InputWindowTest::placeFromTheAtlas()
     QCOMPARE(w.presenter.shown, 1);
     QCOMPARE(w.presenter.lastReading.Clock.TimeZone, QStringLiteral("Asia/Kolkata"));
     QCOMPARE(presentation::UniversalTimeText(w.presenter.lastReading.Clock), QStringLiteral("1990-07-04T01:00Z"));
+}
+
+// With the whole atlas, a place typed by its older name (GeoNames: Mumbai,
+// 1275339, also Bombay) is offered with that name, and taken under its own.
+void InputWindowTest::placeByAnotherName()
+{
+    InputWindow w;
+    w.window.UseAtlas(places::Atlas::Load(places::ReadGeoNamesPlaces()));
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    TakePlace(w.window, QStringLiteral("Bomba"), QString::fromUtf8("Mumbai, Maharashtra, India \u2014 Bombay"));
+    QCOMPARE(w.Get<QLineEdit>("txtMCity").text(), QStringLiteral("Mumbai"));
+    QCOMPARE(w.Get<QLineEdit>("txtMCountry").text(), QStringLiteral("India"));
 }
 
 // A zone set by hand after a place was chosen is what the reading takes, and

@@ -51,12 +51,17 @@ void PlaceCompletion::UseAtlas(std::shared_ptr<const places::Atlas> atlas)
 
 void PlaceCompletion::Offer(const QString& typed)
 {
-    offered_.clear();
+    places::PlaceMatches found;
     if (atlas_ && LettersOfName(typed) >= kLettersNeeded)
-        offered_ = atlas_->Find(typed, kOffered).places;
+        found = atlas_->Find(typed, kOffered);
+    offered_ = std::move(found.places);
     QStringList names;
-    for (const places::Place& place : offered_)
-        names << places::PlaceDisplayName(place);
+    for (std::size_t i = 0; i < offered_.size(); ++i) {
+        // A place found by another of its names says which.
+        const QString& matched = found.matchedNames[i];
+        names << (matched.isEmpty() ? places::PlaceDisplayName(offered_[i])
+                                    : places::PlaceDisplayName(offered_[i]) + QStringLiteral(" — ") + matched);
+    }
     shown_->setStringList(names);
 
     QAbstractItemView* list = completer_->popup();

@@ -17,9 +17,12 @@ namespace lunarys::ui {
 
 // Offers the atlas's places for what is typed in the City box: from two
 // letters on, a drop-down of the matching places, best first, each shown as
-// "Mumbai, Maharashtra, India"; "City, State" or "City, Country" narrows it.
+// "Mumbai, Maharashtra, India", and with the other name typed when the place
+// was found by it: "Mumbai, Maharashtra, India — Bombay". "City, State" or
+// "City, Country" narrows it.
 // Until the atlas is there the box works as a plain text box. A query takes
-// microseconds once the atlas is built, so it runs at each keystroke.
+// well under a millisecond once the atlas is built, so it runs at each
+// keystroke.
 class PlaceCompletion : public QObject {
     Q_OBJECT
 
