@@ -27,8 +27,8 @@ std::variant<QByteArray, QString> TimeRangesOutput(CliRequest& request)
             .arg(clock ? clock->TimeZone : QString(),
                  QDate(birth.Year, birth.Month, birth.Day).toString(Qt::ISODate));
     if (request.output.format == OutputFormat::Json)
-        return presentation::TimeRangesAsJson(birth, ranges);
-    return presentation::TimeRangesAsText(birth, ranges).toUtf8();
+        return presentation::TimeRangesAsJson(birth, ranges, day);
+    return presentation::TimeRangesAsText(birth, ranges, day).toUtf8();
 }
 
 }  // namespace lunarys::cli

@@ -35,11 +35,25 @@ struct ClockPiece {
 // forward over it). A minute the clock went through twice (put back over it)
 // belongs to the piece of its first occurrence. Universal time never runs
 // backwards from one existing minute to the next.
+// A change of the clock within the day: local minutes it skipped (put
+// forward over them) or went through twice (put back over them), both ends
+// included. A skip to midnight ends at 1439.
+struct ClockChange {
+    enum class Kind { Skipped, Repeated };
+    Kind kind = Kind::Skipped;
+    int From = 0;
+    int To = 0;
+    friend bool operator==(const ClockChange&, const ClockChange&) = default;
+};
+
 struct DayClock {
     std::vector<ClockPiece> Pieces;
 
     // The setting of a local minute of the day; nullopt when it was skipped.
     std::optional<ClockSetting> At(int minuteOfDay) const;
+
+    // The day's clock changes, in order.
+    std::vector<ClockChange> Changes() const;
 
     friend bool operator==(const DayClock&, const DayClock&) = default;
 };

@@ -171,6 +171,10 @@ Reading RunReading(const Birth& birth, ChartState& chart)
     const DayClock day = clock && clock->Day ? *clock->Day : FixedOffsetClock(chart);
     if (const std::optional<TimeRange> range = RangeHolding(chart, day))
         reading.Holds = MinuteSpan{range->From, range->To};
+    const int birthMinute = 60 * chart.BirthHour + chart.BirthMinute;
+    for (const ClockChange& change : day.Changes())
+        if (change.kind == ClockChange::Kind::Skipped && birthMinute >= change.From && birthMinute <= change.To)
+            reading.Skipped = MinuteSpan{change.From, change.To};
     return reading;
 }
 

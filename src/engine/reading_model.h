@@ -62,6 +62,9 @@ struct Reading {
     // The birth times of the day that give the same Sun, Moon and midpoint
     // signs and house; none when the clock skipped the birth minute.
     std::optional<MinuteSpan> Holds;
+    // The minutes the clock skipped when it skipped the birth minute: the
+    // clocks went from From to To + 1.
+    std::optional<MinuteSpan> Skipped;
 };
 
 }  // namespace lunarys::engine

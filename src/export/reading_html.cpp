@@ -78,6 +78,8 @@ QByteArray ReadingAsHtml(const engine::Reading& reading, const engine::ReadingTe
     out += WheelAsSvg(WheelOf(reading), QStringLiteral("Chart wheel of %1").arg(o.Name));
     out += QStringLiteral("</figure>\n<div class=\"facts\">\n");
     List(out, QStringLiteral("Birth details"), o.Birth);
+    if (!o.Holds.isEmpty())
+        out += QStringLiteral("<p class=\"holds\">%1</p>\n").arg(E(o.Holds));
     List(out, QStringLiteral("The chart"), o.Chart);
     out += QStringLiteral("</div>\n</div>\n");
     for (const OutlineBlock& block : o.Body)

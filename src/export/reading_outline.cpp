@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "presentation/reading_labels.h"
+#include "presentation/time_ranges.h"
 
 namespace lunarys::exports {
 
@@ -21,6 +22,7 @@ ReadingOutline OutlineOf(const engine::Reading& r, const engine::ReadingTexts& t
     o.Name = r.Birth.Name;
     o.Title = QStringLiteral("Midpoint astrology reading for %1").arg(r.Birth.Name);
     o.Birth = BirthDetailLines(r);
+    o.Holds = HoldsSentence(r);
     o.Chart = ChartDetailLines(r);
 
     QList<OutlineBlock>& b = o.Body;

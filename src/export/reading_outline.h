@@ -30,6 +30,7 @@ struct ReadingOutline {
     QString Title;                  // "Midpoint astrology reading for MARY ANN"
     QString Name;
     QList<DetailLine> Birth;
+    QString Holds;                  // the birth times that give the same reading, after the birth details
     QList<DetailLine> Chart;
     QList<OutlineBlock> Body;
 };

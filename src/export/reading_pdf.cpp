@@ -147,6 +147,7 @@ std::unique_ptr<QTextDocument> ReadingDocument(const engine::Reading& reading, c
     out.Heading(2, QStringLiteral("Birth details"));
     for (const DetailLine& line : outline.Birth)
         out.Field(line.Caption, line.Value);
+    out.Text(outline.Holds);
     out.Heading(2, QStringLiteral("The chart"));
     for (const DetailLine& line : outline.Chart)
         out.Field(line.Caption, line.Value);

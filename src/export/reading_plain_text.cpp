@@ -2,6 +2,7 @@
 
 #include "export/birth_details.h"
 #include "presentation/reading_text.h"
+#include "presentation/time_ranges.h"
 
 namespace lunarys::exports {
 
@@ -10,6 +11,8 @@ QString ReadingDocumentText(const engine::Reading& reading, const engine::Readin
     QString block = QStringLiteral("== Birth details ==\n");
     for (const DetailLine& line : BirthDetailLines(reading))
         block += line.Caption + QStringLiteral(": ") + line.Value + u'\n';
+    if (const QString holds = presentation::HoldsSentence(reading); !holds.isEmpty())
+        block += holds + u'\n';
     block += u'\n';
 
     // The presentation text opens with the title and the positions, then a

@@ -681,6 +681,61 @@ TEST(CliOutput, PdfHoldsTheReadingAsText)
 // Days that zones moving across the date line left out: no birth time
 // existed, so there are no ranges, and a reading given a time on such a day
 // holds for no range.
+// British summer time began on 28 March 2021 at 01:00 GMT and ended on 31
+// October 2021 at 02:00 BST: the hour after 01:00 did not exist in March and
+// came twice in October.
+TEST(CliBirthTimes, AClockTimeThatDidNotExistAndTheRangesAClockChangeCuts)
+{
+    const std::vector<std::string> london = {"--name", "Ann", "--lon", "0:07W", "--lat", "51:30N", "--tz", "Europe/London"};
+    const ProcessResult skipped = RunCli(With(london, {"--date", "2021-03-28", "--time", "01:30"}));
+    ASSERT_EQ(skipped.status, 0) << skipped.err;
+    EXPECT_NE(skipped.out.find("\nNo clock showed 01:30 on 28 March 2021 in Europe/London: the clocks went from 01:00 "
+                               "to 02:00.\n\n== About Midpoint Astrology"),
+              std::string::npos)
+        << skipped.out.substr(0, 600);
+    EXPECT_EQ(skipped.out.find("This reading holds"), std::string::npos);
+
+    const struct {
+        const char* date;
+        const char* mark;   // in the text table
+        const char* kind;   // in the JSON
+    } days[] = {{"2021-03-28", "clocks put forward: 01:00-01:59 did not exist", "skipped"},
+                {"2021-10-31", "clocks put back: 01:00-01:59 came twice, the first time counted", "repeated"}};
+    for (const auto& d : days) {
+        const std::vector<std::string> args = With(london, {"--time-unknown", "--date", d.date});
+        const ProcessResult text = RunCli(args);
+        ASSERT_EQ(text.status, 0) << text.err;
+        const ProcessResult json = RunCli(With(args, {"--json"}));
+        ASSERT_EQ(json.status, 0) << json.err;
+        const QJsonArray ranges = JsonOf(json)[QStringLiteral("ranges")].toArray();
+        int marked = 0;
+        for (const QJsonValue& value : ranges) {
+            const QJsonObject range = value.toObject();
+            const QJsonArray changes = range[QStringLiteral("clockChanges")].toArray();
+            if (changes.isEmpty())
+                continue;
+            ++marked;
+            // The marked range runs over 01:00-01:59 (or holds a part of it).
+            const QJsonObject change = changes.first().toObject();
+            EXPECT_EQ(change[QStringLiteral("kind")].toString().toStdString(), d.kind);
+            EXPECT_EQ(change[QStringLiteral("from")].toString(), QStringLiteral("01:00"));
+            EXPECT_EQ(change[QStringLiteral("to")].toString(), QStringLiteral("01:59"));
+            EXPECT_LE(range[QStringLiteral("from")].toString(), QStringLiteral("01:59")) << d.date;
+            EXPECT_GE(range[QStringLiteral("to")].toString(), QStringLiteral("01:00")) << d.date;
+            // The text table marks the same row.
+            const std::string row = range[QStringLiteral("from")].toString().toStdString() + "  "
+                                    + range[QStringLiteral("to")].toString().toStdString() + "  ";
+            const std::size_t at = text.out.find(row);
+            ASSERT_NE(at, std::string::npos) << row;
+            EXPECT_NE(text.out.substr(at, text.out.find('\n', at) - at).find(d.mark), std::string::npos) << row;
+        }
+        EXPECT_GE(marked, 1) << d.date;
+        // An ordinary day marks nothing.
+        EXPECT_EQ(RunCli(With(london, {"--time-unknown", "--date", "2021-06-01"})).out.find("clocks put"),
+                  std::string::npos);
+    }
+}
+
 TEST(CliTimeUnknown, ADayTheClocksSkippedHasNoBirthTimes)
 {
     const struct {

@@ -1,4 +1,5 @@
 #include "presentation/reading_labels.h"
+#include "presentation/time_ranges.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,18 @@ TEST(ReadingLabels, WorkedExampleOf4July1990)
     EXPECT_EQ(MidpointCaption(reading.Midpoint), QStringLiteral("19\u00ba Virgo"));
     EXPECT_EQ(HouseName(reading.House), QStringLiteral("3rd House"));
     EXPECT_EQ(UniversalTimeText(reading.Clock), QStringLiteral("1990-07-04T01:00Z"));
+}
+
+// The birth-time line for a range, a single minute, and a minute the clock
+// skipped.
+TEST(ReadingLabels, HoldsSentence)
+{
+    engine::Reading reading = testing::MustRead(testing::MaryAnn());
+    EXPECT_EQ(HoldsSentence(reading), QStringLiteral("This reading holds for births between 04:31 and 06:46."));
+    reading.Holds = engine::MinuteSpan{285, 285};
+    EXPECT_EQ(HoldsSentence(reading), QStringLiteral("This reading holds only for a birth at 04:45."));
+    reading.Holds.reset();
+    EXPECT_EQ(HoldsSentence(reading), QString());
 }
 
 // A midpoint's label and caption name the sign that holds its degree.

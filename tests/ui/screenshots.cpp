@@ -101,5 +101,14 @@ int main(int argc, char* argv[])
     Control<QTabWidget>(*result, "SSTab1").setCurrentIndex(1);
     QTest::qWait(100);
     Save(result->grab(), folder, QStringLiteral("result-second-tab.png"));
+
+    // Maximized, the boxes take the room.
+    result->showMaximized();
+    QTest::qWait(500);
+    Save(result->grab(), folder, QStringLiteral("result-second-tab-maximized.png"));
+    Control<QTabWidget>(*result, "SSTab1").setCurrentIndex(0);
+    QTest::qWait(100);
+    Save(result->grab(), folder, QStringLiteral("result-first-tab-maximized.png"));
+    SaveScreen(folder, QStringLiteral("screen-result-maximized.png"));
     return 0;
 }

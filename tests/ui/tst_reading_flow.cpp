@@ -1,5 +1,7 @@
 // Whole readings through the program as main() builds it: typing the
 // details, the result window, Back, a second reading, and the ways out.
+#include <cmath>
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include "engine/zodiac.h"
 #include "presentation/reading_labels.h"
 #include "support.h"
+#include "ui/display/display_style.h"
 
 using namespace lunarys;
 using namespace lunarys::ui;
@@ -91,6 +94,7 @@ private slots:
     void backKeepsTheEntries();
     void secondReadingStartsClean();
     void refusedReadingKeepsTheInputWindow();
+    void openedForReadingAndSizeKept();
     void waysOut_data();
     void waysOut();
 };
@@ -247,6 +251,48 @@ void ReadingFlowTest::secondReadingStartsClean()
              texts.HouseHeading + u'\n' + AsShown(texts.HouseText) + QStringLiteral("\n\n"));
     QCOMPARE(Control<QPlainTextEdit>(*second, "txtSunInSignDesc").toPlainText(), AsShown(texts.SunInSign));
     QCOMPARE(Control<QPlainTextEdit>(*second, "txtPersonalityDesc").toPlainText(), AsShown(texts.Personality));
+}
+
+// The result window opens with the first text to read in focus, so that
+// Enter ends nothing; the size it is given is the next reading's.
+void ReadingFlowTest::openedForReadingAndSizeKept()
+{
+    RunningProgram p;
+    QVERIFY(p.Start());
+    FrmMain& input = p.Input();
+    Enter(input, kExample);
+    ClickReading(input);
+    FrmDisplay* first = p.Result();
+    QVERIFY(first);
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    QPlainTextEdit& personality = Control<QPlainTextEdit>(*first, "txtPersonalityDesc");
+    QCOMPARE(first->focusWidget(), &personality);
+    QTest::keyClick(&personality, Qt::Key_Return);
+    QTest::keyClick(&personality, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(p.fakes.process.ends, 0);
+    QVERIFY(first->isVisible());
+
+    const QSize design = first->size();
+    const QSize larger = design + QSize(240, 160);
+    first->resize(larger);
+    QTRY_COMPARE(first->size(), larger);
+    QTest::mouseClick(&Control<QPushButton>(*first, "cmdOK"), Qt::LeftButton);
+    DeleteLaterNow();
+    QCOMPARE(p.fakes.settings.values.value(QStringLiteral("Settings/ReadingWindow")),
+             QStringLiteral("%1x%2").arg(larger.width()).arg(larger.height()));
+
+    ClickReading(input);
+    FrmDisplay* second = p.Result();
+    QVERIFY(second);
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    // As large as the last one, as far as the screen allows.
+    const QSize expected = larger.boundedTo(second->screen()->availableGeometry().size()).expandedTo(design);
+    QCOMPARE(second->size(), expected);
+    // The four trait boxes share the extra height and take the extra width.
+    const QSize extra = expected - design;
+    const QPlainTextEdit& traits = Control<QPlainTextEdit>(*second, "txtGeneralTraits");
+    QCOMPARE(traits.height(), TwipsToPixels(855, traits.logicalDpiY()) + int(std::lround(extra.height() / 4.0)));
+    QCOMPARE(traits.width(), TwipsToPixels(9855, traits.logicalDpiX()) + extra.width());
 }
 
 void ReadingFlowTest::refusedReadingKeepsTheInputWindow()

@@ -98,6 +98,7 @@ private slots:
     void designState();
     void placedFromTwips_data();
     void placedFromTwips();
+    void growsWithTheWindow();
     void looks_data();
     void looks();
     void everyTextFits_data();
@@ -154,9 +155,10 @@ void ResultWindowTest::designState()
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Lunarys v1.15"));
     QVERIFY(!w.window.windowIcon().isNull());
     QVERIFY(!(w.window.windowFlags() & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(w.window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.window.windowFlags() & Qt::WindowMaximizeButtonHint);
     QVERIFY(w.window.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
+    // It opens at its design size, which is also the least it can have.
+    QCOMPARE(w.window.size(), w.window.minimumSize());
     QCOMPARE(w.window.centralWidget()->size(), Twips(0, 0, 10590, 7995, w.window).size());
 
     const QTabWidget& tabs = w.Get<QTabWidget>("SSTab1");
@@ -217,6 +219,68 @@ void ResultWindowTest::placedFromTwips()
     ResultWindow w;
     const QWidget& widget = w.Get<QWidget>(control.toLatin1().constData());
     QCOMPARE(widget.geometry(), Twips(twips.x(), twips.y(), twips.width(), twips.height(), widget));
+}
+
+// Larger, the boxes grow and every caption and value keeps its place beside
+// its box; back at the design size everything is where it was.
+void ResultWindowTest::growsWithTheWindow()
+{
+    ResultWindow w;
+    w.window.ShowReading(ReadingWith(3, 7, 5, 3), MarkedTexts());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    const QSize design = w.window.size();
+    // Each caption or value with the box it belongs to.
+    const std::pair<const char*, const char*> beside[] = {
+        {"lblPersonalityCaption", "txtPersonalityDesc"}, {"lblGeneralTraitsCaption", "txtGeneralTraits"},
+        {"lblPositiveTraitsCaption", "txtPositiveTraitsc"}, {"lblNegativeTraitsCaption", "txtNegativeTraits"},
+        {"lblSunInCaption", "txtSunInSignDesc"}, {"lblSunInSign", "txtSunInSignDesc"},
+        {"lblMoonInCaption", "txtMoonInSignDesc"}, {"lblMoonInSign", "txtMoonInSignDesc"},
+        {"lblMidpointLiesInCaption", "RTBHouseDesc"}, {"lblMidpointliesin", "RTBHouseDesc"},
+        {"cmdExit", "picBottom"}};
+    const auto offset = [&w](const char* label, const char* box) {
+        const QWidget& b = w.Get<QWidget>(box);
+        const QWidget& l = w.Get<QWidget>(label);
+        return b.mapTo(&w.window, QPoint(0, 0)) - l.mapTo(&w.window, QPoint(0, 0)) - QPoint(0, b.height());
+    };
+    QList<QPoint> before;
+    for (const auto& [label, box] : beside)
+        before << offset(label, box);
+    QMap<QString, QRect> designGeometry;
+    for (QWidget* widget : w.window.findChildren<QWidget*>())
+        designGeometry.insert(widget->objectName(), widget->geometry());
+
+    w.window.resize(design + QSize(300, 240));
+    QTRY_COMPARE(w.window.size(), design + QSize(300, 240));
+    for (const char* name : kTextBoxes) {
+        const QWidget& box = w.Get<QWidget>(name);
+        QVERIFY2(box.height() >= designGeometry[QString::fromLatin1(name)].height() + 240 / 4, name);
+        QVERIFY2(box.width() >= designGeometry[QString::fromLatin1(name)].width() + 300 / 2, name);
+    }
+    // Captions and values along the bottom-left corner of their box: the box
+    // grew downwards, so the distance to its bottom grew by its growth.
+    for (std::size_t i = 0; i < std::size(beside); ++i) {
+        const auto& [label, box] = beside[i];
+        const QWidget& b = w.Get<QWidget>(box);
+        const int growth = b.height() - designGeometry[QString::fromLatin1(box)].height();
+        const QPoint now = offset(label, box);
+        QCOMPARE(now.x() - before[i].x(), b.objectName() == QStringLiteral("picBottom") ? -300 : 0);
+        QCOMPARE(now.y() - before[i].y(), -growth);
+    }
+    // Nothing leaves the window, and no box runs into the next caption.
+    // The bottom strip keeps its place at the bottom of the window.
+    QCOMPARE(w.Get<QWidget>("picBottom").geometry().bottom() - w.window.centralWidget()->height(),
+             designGeometry[QStringLiteral("picBottom")].bottom() - designGeometry[QStringLiteral("fraClient")].height());
+    QVERIFY(w.Get<QWidget>("txtPersonalityDesc").geometry().bottom()
+            < w.Get<QWidget>("lblGeneralTraitsCaption").geometry().top());
+    QVERIFY(w.Get<QWidget>("fraSun").geometry().right() < w.Get<QWidget>("fraMoon").geometry().left());
+    QVERIFY(w.Get<QWidget>("fraMoon").geometry().bottom() < w.Get<QWidget>("fraHouse").geometry().top());
+
+    w.window.resize(design);
+    QTRY_COMPARE(w.window.size(), design);
+    for (QWidget* widget : w.window.findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty() && widget->isVisible())
+            QVERIFY2(widget->geometry() == designGeometry[widget->objectName()], qPrintable(widget->objectName()));
 }
 
 void ResultWindowTest::looks_data()

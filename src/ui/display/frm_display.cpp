@@ -23,6 +23,8 @@
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
 #include "ui/display/reading_files.h"
+#include "ui/display/stretch_layout.h"
+#include "ui/display/window_size.h"
 #include "ui/shell/accessibility.h"
 #include "ui/shell/app_icon.h"
 #include "ui/shell/link_label.h"
@@ -48,6 +50,9 @@ constexpr int kClientWidth = 10590;
 constexpr int kClientHeight = 7995;
 constexpr int kPageWidth = 10335;
 constexpr int kPageHeight = 6375;
+// The trait boxes of the first tab.
+constexpr int kTraitBoxLeft = 240;
+constexpr int kTraitBoxWidth = 9855;
 
 enum class Look { Caption, Value, Note };
 
@@ -209,42 +214,75 @@ void SetValue(QLabel* label, const QString& text)
 
 }  // namespace
 
-MidpointPage::MidpointPage(QWidget* parent) : QFrame(parent)
+MidpointPage::MidpointPage(StretchLayout& layout, QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraMidpoint"));
     SetPage(*this);
     constexpr double pt = kFirstTabPoints;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
+    // The three values keep their places along the width of the boxes.
+    const auto along = [&layout](QWidget& widget, const QRect& twips) {
+        layout.Add(widget, {(twips.center().x() - kTraitBoxLeft) / double(kTraitBoxWidth), 0, 0, 0});
+    };
+    const QRect midpointCaption{1680, 240, 840, 210};
+    const QRect midpointValue{1560, 600, 1080, 210};
+    const QRect elementCaption{4320, 240, 1695, 210};
+    const QRect elementValue{4275, 600, 1890, 210};
+    const QRect personalityCaption{7440, 240, 2025, 210};
+    const QRect personalityValue{7350, 600, 2220, 210};
     QLabel* caption =
-        AddLabel(*this, "lblMidpointCaption", QStringLiteral("Midpoint"), Look::Caption, pt, {1680, 240, 840, 210});
-    lblMidpoint_ = AddValue(*this, "lblMidpoint", *caption, pt, {1560, 600, 1080, 210}, centred);
+        AddLabel(*this, "lblMidpointCaption", QStringLiteral("Midpoint"), Look::Caption, pt, midpointCaption);
+    along(*caption, midpointCaption);
+    lblMidpoint_ = AddValue(*this, "lblMidpoint", *caption, pt, midpointValue, centred);
+    along(*lblMidpoint_, midpointValue);
     caption = AddLabel(*this, "lblMidpointElementCaption", QStringLiteral("Midpoint Element"), Look::Caption, pt,
-                       {4320, 240, 1695, 210});
-    lblMidpointElement_ = AddValue(*this, "lblMidpointElement", *caption, pt, {4275, 600, 1890, 210}, centred);
+                       elementCaption);
+    along(*caption, elementCaption);
+    lblMidpointElement_ = AddValue(*this, "lblMidpointElement", *caption, pt, elementValue, centred);
+    along(*lblMidpointElement_, elementValue);
     caption = AddLabel(*this, "lblMidpointPersonalityCaption", QStringLiteral("Midpoint Personality"), Look::Caption,
-                       pt, {7440, 240, 2025, 210});
+                       pt, personalityCaption);
+    along(*caption, personalityCaption);
     lblMidpointPersonality_ =
-        AddValue(*this, "lblMidpointPersonality", *caption, pt, {7350, 600, 2220, 210}, centred);
+        AddValue(*this, "lblMidpointPersonality", *caption, pt, personalityValue, centred);
+    along(*lblMidpointPersonality_, personalityValue);
 
     AddLabel(*this, "lblSignificance",
              QStringLiteral("This shows the overall expression of character of the person. This displays the "
                             "personality of the person."),
              Look::Note, pt, {240, 1080, 9930, 210});
 
-    caption = AddLabel(*this, "lblPersonalityCaption", QStringLiteral("More About Personality"), Look::Caption, pt,
-                       {240, 1440, 2310, 210});
-    txtPersonalityDesc_ = AddBox<QPlainTextEdit>(*this, "txtPersonalityDesc", *caption, {240, 1680, 9855, 855});
-    caption = AddLabel(*this, "lblGeneralTraitsCaption", QStringLiteral("General Traits"), Look::Caption, pt,
-                       {240, 2640, 1410, 210});
-    txtGeneralTraits_ = AddBox<QPlainTextEdit>(*this, "txtGeneralTraits", *caption, {240, 2880, 9855, 855});
-    caption = AddLabel(*this, "lblPositiveTraitsCaption", QStringLiteral("Positive Traits"), Look::Caption, pt,
-                       {240, 3840, 1425, 210});
-    txtPositiveTraitsc_ = AddBox<QPlainTextEdit>(*this, "txtPositiveTraitsc", *caption, {240, 4080, 9855, 855});
-    caption = AddLabel(*this, "lblNegativeTraitsCaption", QStringLiteral("Negative Traits"), Look::Caption, pt,
-                       {240, 5040, 1515, 210});
-    txtNegativeTraits_ = AddBox<QPlainTextEdit>(*this, "txtNegativeTraits", *caption, {240, 5280, 9855, 855});
+    // The four boxes share the extra height, each caption above its box.
+    constexpr double quarter = 1.0 / 4;
+    const struct {
+        const char* captionName;
+        const char* captionText;
+        QRect captionTwips;
+        const char* boxName;
+        QRect boxTwips;
+        QPlainTextEdit* MidpointPage::*box;
+    } boxes[] = {
+        {"lblPersonalityCaption", "More About Personality", {240, 1440, 2310, 210}, "txtPersonalityDesc",
+         {kTraitBoxLeft, 1680, kTraitBoxWidth, 855}, &MidpointPage::txtPersonalityDesc_},
+        {"lblGeneralTraitsCaption", "General Traits", {240, 2640, 1410, 210}, "txtGeneralTraits",
+         {kTraitBoxLeft, 2880, kTraitBoxWidth, 855}, &MidpointPage::txtGeneralTraits_},
+        {"lblPositiveTraitsCaption", "Positive Traits", {240, 3840, 1425, 210}, "txtPositiveTraitsc",
+         {kTraitBoxLeft, 4080, kTraitBoxWidth, 855}, &MidpointPage::txtPositiveTraitsc_},
+        {"lblNegativeTraitsCaption", "Negative Traits", {240, 5040, 1515, 210}, "txtNegativeTraits",
+         {kTraitBoxLeft, 5280, kTraitBoxWidth, 855}, &MidpointPage::txtNegativeTraits_},
+    };
+    double above = 0;
+    for (const auto& b : boxes) {
+        caption = AddLabel(*this, b.captionName, QString::fromLatin1(b.captionText), Look::Caption, pt, b.captionTwips);
+        layout.Add(*caption, {0, above, 0, 0});
+        this->*b.box = AddBox<QPlainTextEdit>(*this, b.boxName, *caption, b.boxTwips);
+        layout.Add(*(this->*b.box), {0, above, 1, quarter});
+        above += quarter;
+    }
 }
+
+void MidpointPage::FocusFirstText() { txtPersonalityDesc_->setFocus(Qt::OtherFocusReason); }
 
 void MidpointPage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
@@ -258,11 +296,16 @@ void MidpointPage::Fill(const engine::Reading& reading, const engine::ReadingTex
     txtPersonalityDesc_->setPlainText(texts.Personality);
 }
 
-SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFrame(parent)
+SunMoonHousePage::SunMoonHousePage(LinkCommands& links, StretchLayout& layout, QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraSunMoonHouse"));
     SetPage(*this);
     constexpr double pt = kSecondTabPoints;
+    // The Sun and Moon frames share the extra width side by side and take two
+    // thirds of the extra height, one third for each of their boxes; the
+    // house frame below takes the last third.
+    constexpr double half = 1.0 / 2;
+    constexpr double third = 1.0 / 3;
 
     QGroupBox* sun = AddFrame(*this, "fraSun", "Planet Sun's Characteristics", {120, 360, 4935, 2895});
     auto* moreAboutSun = Named(new LinkLabel(QStringLiteral("More About The Sun"), sun), "lblMoreAboutSun");
@@ -276,6 +319,11 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFram
     lblSunInSign_ = AddValue(*sun, "lblSunInSign", *caption, pt, {840, 1680, 1230, 195});
     txtSunInSignDesc_ = AddSignBox<QPlainTextEdit>(*sun, "txtSunInSignDesc", *caption, *lblSunInSign_, "Sun In Sign",
                                                    {120, 1920, 4695, 855});
+    layout.Add(*sun, {0, 0, half, 2 * third});
+    layout.Add(*txtSunDesc_, {0, 0, half, third});
+    layout.Add(*caption, {0, third, 0, 0});
+    layout.Add(*lblSunInSign_, {0, third, 0, 0});
+    layout.Add(*txtSunInSignDesc_, {0, third, half, third});
 
     QGroupBox* moon = AddFrame(*this, "fraMoon", "Planet Moon's Characteristics", {5280, 360, 4935, 2895});
     caption = AddLabel(*moon, "lblMoonElementCaption", QStringLiteral("Element"), Look::Caption, pt,
@@ -288,6 +336,11 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFram
     lblMoonInSign_ = AddValue(*moon, "lblMoonInSign", *caption, pt, {960, 1680, 1380, 195});
     txtMoonInSignDesc_ = AddSignBox<QPlainTextEdit>(*moon, "txtMoonInSignDesc", *caption, *lblMoonInSign_,
                                                     "Moon In Sign", {120, 1920, 4695, 855});
+    layout.Add(*moon, {half, 0, half, 2 * third});
+    layout.Add(*txtMoonDesc_, {0, 0, half, third});
+    layout.Add(*caption, {0, third, 0, 0});
+    layout.Add(*lblMoonInSign_, {0, third, 0, 0});
+    layout.Add(*txtMoonInSignDesc_, {0, third, half, third});
 
     QGroupBox* house = AddFrame(*this, "fraHouse", "Midpoint House Characteristics", {120, 3600, 10095, 2535});
     AddLabel(*house, "lblHouseNote",
@@ -298,6 +351,8 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, QWidget* parent) : QFram
     lblMidpointliesin_ = AddValue(*house, "lblMidpointliesin", *caption, pt, {1800, 840, 1545, 195});
     RTBHouseDesc_ = AddBox<QTextEdit>(*house, "RTBHouseDesc", {120, 1200, 9645, 1215});
     RTBHouseDesc_->setAcceptRichText(true);
+    layout.Add(*house, {0, 2 * third, 1, third});
+    layout.Add(*RTBHouseDesc_, {0, 0, 1, third});
     // Named by the house heading that the reading writes as its first line.
     FollowName(*RTBHouseDesc_, [box = RTBHouseDesc_] {
         const QString heading = box->document()->firstBlock().text().trimmed();
@@ -324,34 +379,56 @@ FrmDisplay::FrmDisplay(Program& program, QWidget* parent) : QMainWindow(parent),
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromLatin1(text::WindowCaption));
     setWindowIcon(AppIcon());
-    // A fixed single border: a close box, no minimise or maximise button.
+    // A sizeable border with a maximise button and a close box; the design
+    // size is the least.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     BuildMenus();
 
     auto* central = Named(new QWidget(this), "fraClient");
     PaintBackground(*central);
     setCentralWidget(central);
-    central->setFixedSize(TwipsToPixels(kClientWidth, central->logicalDpiX()),
+    designClient_ = QSize(TwipsToPixels(kClientWidth, central->logicalDpiX()),
                           TwipsToPixels(kClientHeight, central->logicalDpiY()));
+    central->setMinimumSize(designClient_);
+    central->resize(designClient_);
+    central->installEventFilter(this);
 
     auto* promotion = AddLink(*central, "lblPromotion", HomePagePromotion(), kNotePoints, {0, 0, 10320, 585},
                               Qt::AlignHCenter | Qt::AlignTop);
     promotion->setAutoFillBackground(false);
     connect(promotion, &LinkLabel::clicked, this, [this] { program_.Links().OpenHomePage(); });
+    stretch_.Add(*promotion, {0, 0, 1, 0});
 
     SSTab1_ = Named(new QTabWidget(central), "SSTab1");
     SSTab1_->setFont(ReadingFont(kSecondTabPoints, true));
     UseSystemColours(*SSTab1_->tabBar());
     PlaceInTwips(*SSTab1_, 0, 480, 10575, 6855);
-    midpointPage_ = new MidpointPage(SSTab1_);
-    sunMoonHousePage_ = new SunMoonHousePage(program_.Links(), SSTab1_);
+    stretch_.Add(*SSTab1_, {0, 0, 1, 1});
+    midpointPage_ = new MidpointPage(stretch_, SSTab1_);
+    sunMoonHousePage_ = new SunMoonHousePage(program_.Links(), stretch_, SSTab1_);
     SSTab1_->addTab(midpointPage_, QStringLiteral("About Midpoint Astrology"));
     SSTab1_->addTab(sunMoonHousePage_, QStringLiteral("About Sun, Moon and House"));
     SSTab1_->setCurrentIndex(0);
 
     BuildBottomStrip(*central);
-    setFixedSize(sizeHint());
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
+}
+
+QSize FrmDisplay::DesignSize() const { return minimumSize(); }
+
+void FrmDisplay::FocusFirstText()
+{
+    SSTab1_->setCurrentIndex(0);
+    midpointPage_->FocusFirstText();
+}
+
+bool FrmDisplay::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        stretch_.Apply(centralWidget()->size() - designClient_);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmDisplay::BuildMenus()
@@ -383,6 +460,7 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
     auto* strip = Named(new QWidget(&central), "picBottom");
     PaintBackground(*strip);
     PlaceInTwips(*strip, 0, 7080, kClientWidth, 1215);
+    stretch_.Add(*strip, {0, 1, 1, 0});
 
     auto button = [strip](const char* objectName, const char* caption, const QRect& twips) {
         auto* b = Named(new QPushButton(QString::fromLatin1(caption), strip), objectName);
@@ -397,6 +475,8 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
     // Narrower than 1860 twips so that it ends inside the window.
     cmdOK_ = button("cmdOK", "&Back", {8800, 360, 1665, 465});
     connect(cmdOK_, &QPushButton::clicked, this, &FrmDisplay::backRequested);
+    stretch_.Add(*cmdExit_, {1, 0, 0, 0});
+    stretch_.Add(*cmdOK_, {1, 0, 0, 0});
 
     Program& program = program_;
     auto* fullBrand = AddLink(*strip, "lblFullBrand", QString::fromLatin1(text::FullBrandOffer), kButtonPoints,
@@ -410,6 +490,7 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
     // Above the offers, below the boxes of either tab, so that it is seen
     // whichever tab is shown.
     lblHolds_ = AddLabel(*strip, "lblHolds", QString(), Look::Note, kNotePoints, {240, 0, 9930, 240});
+    stretch_.Add(*lblHolds_, {0, 0, 1, 0});
     strip->raise();
 }
 
@@ -418,6 +499,8 @@ void FrmDisplay::ShowReading(const engine::Reading& reading, const engine::Readi
     midpointPage_->Fill(reading, texts);
     sunMoonHousePage_->Fill(reading, texts);
     SetValue(lblHolds_, presentation::HoldsSentence(reading));
+    // The values were fitted to their texts; that is their design place now.
+    stretch_.Capture();
     reading_ = reading;
     texts_ = texts;
 }
@@ -436,9 +519,16 @@ void FrmDisplay::PrintReading()
 
 void FrmDisplay::Exit() { close(); }
 
+WindowSize FrmDisplay::CurrentSize() const
+{
+    const bool maximized = isMaximized();
+    return {maximized && normalGeometry().isValid() ? normalGeometry().size() : size(), maximized};
+}
+
 void FrmDisplay::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    WriteWindowSize(program_.Services().settings, CurrentSize());
     if (!program_.IsQuitting())
         program_.QuitProgram();
 }

@@ -7,6 +7,8 @@
 
 #include "engine/reading_model.h"
 #include "engine/texts.h"
+#include "ui/display/stretch_layout.h"
+#include "ui/display/window_size.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,8 +26,10 @@ class MidpointPage : public QFrame {
     Q_OBJECT
 
 public:
-    explicit MidpointPage(QWidget* parent = nullptr);
+    // The controls follow the window's size by `layout`.
+    explicit MidpointPage(StretchLayout& layout, QWidget* parent = nullptr);
     void Fill(const engine::Reading& reading, const engine::ReadingTexts& texts);
+    void FocusFirstText();
 
 private:
     QLabel* lblMidpoint_ = nullptr;
@@ -42,7 +46,7 @@ class SunMoonHousePage : public QFrame {
     Q_OBJECT
 
 public:
-    SunMoonHousePage(LinkCommands& links, QWidget* parent = nullptr);
+    SunMoonHousePage(LinkCommands& links, StretchLayout& layout, QWidget* parent = nullptr);
     void Fill(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 private:
@@ -69,6 +73,15 @@ public:
     // the window is not shown here.
     void ShowReading(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
+    // The first text of the first tab takes the focus, so that reading starts
+    // there and Enter ends nothing.
+    void FocusFirstText();
+
+    // The size the window opens at, which is also its least.
+    QSize DesignSize() const;
+    // Its size now, kept for the next reading when it closes or goes back.
+    WindowSize CurrentSize() const;
+
     // Save Reading As and Print, for the reading shown.
     void SaveReading();
     void PrintReading();
@@ -83,6 +96,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -97,6 +111,8 @@ private:
     std::optional<engine::Reading> reading_;
     engine::ReadingTexts texts_;
     QLabel* lblHolds_ = nullptr;   // the birth times that give the same reading
+    StretchLayout stretch_;
+    QSize designClient_;
 };
 
 }  // namespace lunarys::ui

@@ -10,7 +10,9 @@
 
 #include "engine/texts.h"
 #include "ui/display/frm_display.h"
+#include "ui/display/window_size.h"
 #include "ui/shell/people_shelf.h"
+#include "ui/shell/program.h"
 
 namespace lunarys::ui {
 
@@ -30,11 +32,25 @@ void ResultWindows::ShowReading(const engine::Reading& reading, QWidget& inputWi
     if (people_)
         AddKeepCommand(reading.Birth);
 
+    // The size of the last reading's window, within the screen.
+    const std::optional<WindowSize> remembered = ReadWindowSize(program_.Services().settings);
+    if (remembered) {
+        QSize size = remembered->size.expandedTo(display_->DesignSize());
+        if (const QScreen* screen = display_->screen())
+            size = size.boundedTo(screen->availableGeometry().size()).expandedTo(display_->DesignSize());
+        display_->resize(size);
+    }
+
     inputWindow.hide();
     CentreOnScreen(*display_);
-    display_->show();
-    // Once shown, the window's frame is known; centre the whole of it.
-    CentreOnScreen(*display_);
+    if (remembered && remembered->maximized) {
+        display_->showMaximized();
+    } else {
+        display_->show();
+        // Once shown, the window's frame is known; centre the whole of it.
+        CentreOnScreen(*display_);
+    }
+    display_->FocusFirstText();
 }
 
 // File › Keep This Person (Ctrl+K), above Exit; a line at the foot of the
@@ -85,6 +101,7 @@ void ResultWindows::Back()
 {
     if (!display_)
         return;
+    WriteWindowSize(program_.Services().settings, display_->CurrentSize());
     // The window asking to go back is still in its own event handler.
     display_->hide();
     display_.release()->deleteLater();
