@@ -2,7 +2,7 @@
 #
 # `cmake --install` places, under the prefix:
 #   bin/lunarys-cli                                     (src/cli)
-#   lib/<arch>/lunarys/lunarys-pdf.so, lunarys-atlas.so (src/cli: its modules)
+#   lib/<arch>/lunarys/lunarys-pdf.so, lunarys-atlas.so, lunarys-people.so (src/cli: its modules)
 #   share/man/man1/lunarys-cli.1.gz                     (data/man)
 #   share/doc/lunarys/copyright                         (data/debian)
 #   share/doc/lunarys/changelog.Debian.gz

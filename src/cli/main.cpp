@@ -8,13 +8,12 @@
 #include "cli/batch_run.h"
 #include "cli/cli_options.h"
 #include "cli/output_check.h"
-#include "cli/people_commands.h"
+#include "cli/people_open.h"
 #include "cli/place_options.h"
 #include "cli/time_ranges_command.h"
 #include "cli/zone_list_text.h"
 #include "engine/input_check.h"
 #include "engine/reading.h"
-#include "people/people_file.h"
 
 namespace {
 
@@ -103,16 +102,15 @@ int main(int argc, char* argv[])
     case cli::CliRequest::Action::Forget:
     case cli::CliRequest::Action::Import:
     case cli::CliRequest::Action::Person: {
-        QString refusal;
-        const std::unique_ptr<people::PeopleFile> file = cli::OpenPeopleFile(request, refusal);
-        if (!file)
-            return Fail(refusal);
+        auto opened = cli::KeptPeople::Open(request);
+        if (const auto* refusal = std::get_if<QString>(&opened))
+            return Fail(*refusal);
+        cli::KeptPeople& file = *std::get<std::unique_ptr<cli::KeptPeople>>(opened);
         if (request.action != cli::CliRequest::Action::Person)
-            return cli::RunPeopleVerb(request, *file);
-        const auto birth = cli::KeptBirth(*file, request.personName);
+            return file.Run(request);
+        const auto birth = file.Person(request.personName);
         if (const auto* problem = std::get_if<QString>(&birth))
             return Fail(*problem);
-        file->MarkUsed(request.personName);
         return ShowReading(std::get<engine::Birth>(birth), request.output);
     }
     case cli::CliRequest::Action::TimeRanges:
@@ -120,12 +118,12 @@ int main(int argc, char* argv[])
     }
 
     // Kept people are in a file that must be usable before anything is printed.
-    std::unique_ptr<people::PeopleFile> keeping;
+    std::unique_ptr<cli::KeptPeople> keeping;
     if (request.keep) {
-        QString refusal;
-        keeping = cli::OpenPeopleFile(request, refusal);
-        if (!keeping)
-            return Fail(refusal);
+        auto opened = cli::KeptPeople::Open(request);
+        if (const auto* refusal = std::get_if<QString>(&opened))
+            return Fail(*refusal);
+        keeping = std::move(std::get<std::unique_ptr<cli::KeptPeople>>(opened));
     }
 
     const auto placed = cli::ApplyPlaceOptions(request);
@@ -150,7 +148,7 @@ int main(int argc, char* argv[])
     const int shown = ShowReading(request.birth, request.output);
     if (shown != 0 || !keeping)
         return shown;
-    const auto kept = cli::KeepBirth(*keeping, request.birth);
+    const auto kept = keeping->Keep(request.birth);
     Write(stderr, (kept.index() == 0 ? std::get<0>(kept) : std::get<1>(kept)).toUtf8() + '\n');
     return kept.index() == 0 ? 0 : kNotWritten;
 }

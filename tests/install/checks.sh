@@ -50,14 +50,15 @@ check_no_build_runpath() {
 }
 
 # check_cli_links_qt_core_alone BINARY: lunarys-cli needs neither Qt Gui nor
-# libgeonames with GIO and GObject: those come with its modules, loaded only
-# for a PDF and for a place, so that every other run starts faster.
+# libgeonames with GIO and GObject nor Qt SQL: those come with its modules,
+# loaded only for a PDF, for a place and for kept people, so that every other
+# run starts faster.
 check_cli_links_qt_core_alone() {
   local bin=$1 needed
-  step "$(basename "$bin") is linked to neither Qt Gui nor libgeonames, GIO, GObject"
+  step "$(basename "$bin") is linked to neither Qt Gui nor libgeonames, GIO, GObject nor Qt SQL"
   needed=$(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p') || fail "readelf cannot read $bin"
   grep -q '^libQt6Core' <<< "$needed" || fail "$bin does not need Qt Core? NEEDED: ${needed//$'\n'/ }"
-  if grep -E '^lib(Qt6Gui|geonames|gio-2|gobject-2)' <<< "$needed"; then
+  if grep -E '^lib(Qt6Gui|Qt6Sql|geonames|gio-2|gobject-2)' <<< "$needed"; then
     fail "$bin is linked to libraries it should load only when asked: ${needed//$'\n'/ }"
   fi
 }
@@ -110,6 +111,16 @@ import json, sys
 first = json.loads(sys.argv[1])[0]
 sys.exit(0 if (first["name"], first["country"], first["matched"]) == ("Mumbai", "India", "Bombay") else 1)
 PY
+
+  step "lunarys-cli --keep and --people (the people module, Qt SQL's SQLite driver)"
+  # A path that is the same in a chroot's /tmp and in the host's.
+  local people=/tmp/lunarys-check-people-$$.sqlite
+  rm -f "$people"
+  out=$("$@" --people-file "$people" --keep "${EXAMPLE_ARGS[@]}" 2>&1 > /dev/null) || fail "lunarys-cli --keep failed: $out"
+  [ "$out" = "Kept MARY ANN" ] || fail "lunarys-cli --keep said '$out', expected 'Kept MARY ANN'"
+  out=$("$@" --people-file "$people" --people --format csv) || fail "lunarys-cli --people failed"
+  rm -f "$people"
+  [[ "$out" == *"MARY ANN,1990-07-04,06:30,72:50E,18:57N,34,no,,"* ]] || fail "lunarys-cli --people listed: $out"
 
   step "lunarys-cli refuses an unusable date with exit status 2"
   local status=0

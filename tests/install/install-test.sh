@@ -8,6 +8,7 @@
 #                        [--config CFG] [--keep]
 #   --pdf-module PATH    where lunarys-cli's PDF module is installed, under the prefix
 #   --atlas-module PATH  where lunarys-cli's atlas module is installed, under the prefix
+#                        (its people module, lunarys-people.so, lies beside it)
 #
 # Needs: cmake, python3, desktop-file-validate (desktop-file-utils),
 # appstreamcli (appstream), groff (groff-base), gzip, readelf (binutils).
@@ -43,9 +44,11 @@ install_args=(--install "$build" --prefix /usr)
 DESTDIR=$root cmake "${install_args[@]}" > "$root.log" 2>&1 || { cat "$root.log" >&2; rm -f "$root.log"; fail "cmake --install failed"; }
 rm -f "$root.log"
 
+people_module=${atlas_module%/*}/lunarys-people.so
+
 # The installed tree holds exactly these files, no more (no test programs,
 # static libraries or headers) and no fewer.
-expected=(usr/bin/lunarys-cli "usr/$pdf_module" "usr/$atlas_module" usr/share/man/man1/lunarys-cli.1.gz
+expected=(usr/bin/lunarys-cli "usr/$pdf_module" "usr/$atlas_module" "usr/$people_module" usr/share/man/man1/lunarys-cli.1.gz
           usr/share/doc/lunarys/copyright usr/share/doc/lunarys/changelog.Debian.gz)
 if [ "$gui" = 1 ]; then
   expected+=(usr/bin/lunarys usr/share/man/man1/lunarys.1.gz
@@ -58,6 +61,7 @@ check_file_set "$root" "${expected[@]}"
 check_no_build_runpath "$root/usr/bin/lunarys-cli" "$build"
 check_no_build_runpath "$root/usr/$pdf_module" "$build"
 check_no_build_runpath "$root/usr/$atlas_module" "$build"
+check_no_build_runpath "$root/usr/$people_module" "$build"
 check_cli_links_qt_core_alone "$root/usr/bin/lunarys-cli"
 check_cli "$version" "$root/usr/bin/lunarys-cli"
 check_man_page "$root/usr/share/man/man1/lunarys-cli.1.gz" "$version" "$root/usr/bin/lunarys-cli"

@@ -29,6 +29,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # --- Inside the fresh root's own mount namespace (see below) -----------------
 if [ "${1:-}" = --inside ]; then
   root=$2 deb=$3 version=$4 gui=$5 pdf_module=$6 atlas_module=$7
+  people_module=${atlas_module%/*}/lunarys-people.so
   mount -t proc proc "$root/proc"
   mount -t tmpfs tmpfs "$root/dev/shm"
   in_root() { chroot "$root" "$@"; }
@@ -46,7 +47,7 @@ if [ "${1:-}" = --inside ]; then
   [ "$(in_root dpkg-query -W -f '${Status} ${Version}' lunarys)" = "install ok installed $version-1" ] \
     || fail "dpkg does not report lunarys $version-1 as installed"
   in_root dpkg-query -L lunarys > "$root/tmp/files"
-  expected=(/usr/bin/lunarys-cli "$pdf_module" "$atlas_module" /usr/share/man/man1/lunarys-cli.1.gz
+  expected=(/usr/bin/lunarys-cli "$pdf_module" "$atlas_module" "$people_module" /usr/share/man/man1/lunarys-cli.1.gz
             /usr/share/doc/lunarys/copyright /usr/share/doc/lunarys/changelog.Debian.gz)
   if [ "$gui" = 1 ]; then
     expected+=(/usr/bin/lunarys /usr/share/man/man1/lunarys.1.gz
@@ -97,7 +98,8 @@ done
 
 cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 version=$(cache_value CMAKE_PROJECT_VERSION)
-# lunarys-cli's PDF and atlas modules, in the package's library folder.
+# lunarys-cli's PDF and atlas modules (and its people module beside them), in
+# the package's library folder.
 pdf_module=/usr/$(cache_value CMAKE_INSTALL_LIBDIR)/lunarys/lunarys-pdf.so
 atlas_module=/usr/$(cache_value CMAKE_INSTALL_LIBDIR)/lunarys/lunarys-atlas.so
 [ -n "$version" ] || fail "no CMAKE_PROJECT_VERSION in $build/CMakeCache.txt"
