@@ -2,10 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringEncoder>
 
 #include "cli/batch_columns.h"
 #include "cli/csv_reader.h"
@@ -31,33 +35,101 @@ void Line(std::FILE* stream, const QString& text)
 
 QString Quoted(QStringView text) { return u'\'' + Echo(text) + u'\''; }
 
-QString Two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
-QString DateText(const engine::Birth& b) { return QStringLiteral("%1-%2-%3").arg(b.Year, 4, 10, QLatin1Char('0')).arg(Two(b.Month), Two(b.Day)); }
-QString TimeText(const engine::Birth& b) { return Two(b.Hour) + u':' + Two(b.Minute); }
+// The listing's texts are written straight into one text, without a string
+// per field: ten thousand people make a hundred thousand fields.
+
+// n in decimal, with zeros in front up to `width` characters.
+void AppendNumber(QString& out, int n, int width = 1)
+{
+    char digits[12];
+    int count = 0;
+    unsigned value = n < 0 ? 0u - unsigned(n) : unsigned(n);
+    do {
+        digits[count++] = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    if (n < 0)
+        out += u'-';
+    for (int i = count + (n < 0 ? 1 : 0); i < width; ++i)
+        out += u'0';
+    while (count > 0)
+        out += QLatin1Char(digits[--count]);
+}
+
+void AppendDate(QString& out, const engine::Birth& b)
+{
+    AppendNumber(out, b.Year, 4);
+    out += u'-';
+    AppendNumber(out, b.Month, 2);
+    out += u'-';
+    AppendNumber(out, b.Day, 2);
+}
+void AppendTime(QString& out, const engine::Birth& b)
+{
+    AppendNumber(out, b.Hour, 2);
+    out += u':';
+    AppendNumber(out, b.Minute, 2);
+}
+void AppendAngle(QString& out, int degrees, int minutes, char16_t hemisphere)
+{
+    AppendNumber(out, degrees);
+    out += u':';
+    AppendNumber(out, minutes, 2);
+    out += hemisphere;
+}
+void AppendLongitude(QString& out, const engine::Birth& b)
+{
+    AppendAngle(out, b.LongitudeDegrees, b.LongitudeMinutes, b.LongitudeIsEast ? u'E' : u'W');
+}
+void AppendLatitude(QString& out, const engine::Birth& b)
+{
+    AppendAngle(out, b.LatitudeDegrees, b.LatitudeMinutes, b.LatitudeIsSouth ? u'S' : u'N');
+}
+QString DateText(const engine::Birth& b)
+{
+    QString text;
+    AppendDate(text, b);
+    return text;
+}
+QString TimeText(const engine::Birth& b)
+{
+    QString text;
+    AppendTime(text, b);
+    return text;
+}
 QString Longitude(const engine::Birth& b)
 {
-    return QStringLiteral("%1:%2%3").arg(b.LongitudeDegrees).arg(Two(b.LongitudeMinutes)).arg(QChar(b.LongitudeIsEast ? u'E' : u'W'));
+    QString text;
+    AppendLongitude(text, b);
+    return text;
 }
 QString Latitude(const engine::Birth& b)
 {
-    return QStringLiteral("%1:%2%3").arg(b.LatitudeDegrees).arg(Two(b.LatitudeMinutes)).arg(QChar(b.LatitudeIsSouth ? u'S' : u'N'));
+    QString text;
+    AppendLatitude(text, b);
+    return text;
 }
-QString PlaceText(const engine::Birth& b)
+// City, State and Country as typed, the empty ones left out.
+void AppendPlace(QString& out, const engine::Birth& b)
 {
-    QStringList parts;
-    for (const QString& part : {b.City, b.State, b.Country})
-        if (!part.trimmed().isEmpty())
-            parts << part.trimmed();
-    return parts.join(QStringLiteral(", "));
+    bool first = true;
+    for (const QString* part : {&b.City, &b.State, &b.Country}) {
+        const QStringView trimmed = QStringView(*part).trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (!first)
+            out += QLatin1StringView(", ");
+        out += trimmed;
+        first = false;
+    }
 }
 // The place's whole name as --place finds it again.
-QString AtlasName(const engine::AtlasPlace& p)
+void AppendAtlasName(QString& out, const engine::AtlasPlace& p)
 {
-    QStringList parts{p.Name};
+    out += p.Name;
     if (!p.State.isEmpty())
-        parts << p.State;
-    parts << p.Country;
-    return parts.join(QStringLiteral(", "));
+        out += QLatin1StringView(", ") + p.State;
+    out += QLatin1StringView(", ") + p.Country;
 }
 QString ZoneItem(int index)
 {
@@ -65,33 +137,128 @@ QString ZoneItem(int index)
                ? engine::ToQString(engine::Zones[static_cast<std::size_t>(index)].Item)
                : QString();
 }
-QString ClockText(const engine::Birth& b)
+
+// The zone list's items, made once for a listing.
+class ZoneItems {
+public:
+    ZoneItems()
+    {
+        for (std::size_t i = 0; i < engine::Zones.size(); ++i)
+            items_[i] = ZoneItem(int(i));
+    }
+    const QString& operator[](int index) const
+    {
+        return index >= 0 && index < int(items_.size()) ? items_[std::size_t(index)] : none_;
+    }
+
+private:
+    std::array<QString, engine::Zones.size()> items_;
+    QString none_;
+};
+
+void AppendClock(QString& out, const engine::Birth& b, const ZoneItems& items)
 {
-    if (const engine::DatabaseClock* clock = engine::DatabaseClockOf(b))
-        return clock->TimeZone;
+    if (const engine::DatabaseClock* clock = engine::DatabaseClockOf(b)) {
+        out += clock->TimeZone;
+        return;
+    }
     const auto& list = std::get<engine::ListZoneClock>(b.Clock);
-    return ZoneItem(list.ZoneIndex) + (list.DaylightSaving ? QStringLiteral(" +DST") : QString());
+    out += items[list.ZoneIndex];
+    if (list.DaylightSaving)
+        out += QLatin1StringView(" +DST");
 }
 
-QString Table(const std::vector<engine::Birth>& births)
-{
-    std::vector<QStringList> rows{{QStringLiteral("Name"), QStringLiteral("Born"), QStringLiteral("Clock"),
-                                   QStringLiteral("Longitude"), QStringLiteral("Latitude"), QStringLiteral("Place")}};
-    for (const engine::Birth& b : births)
-        rows.push_back({b.Name, DateText(b) + u' ' + TimeText(b), ClockText(b), Longitude(b), Latitude(b), PlaceText(b)});
-    std::vector<qsizetype> widths(rows.front().size(), 0);
-    for (const QStringList& row : rows)
-        for (qsizetype i = 0; i < row.size(); ++i)
-            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], row[i].size());
-    QString table;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i)
-            line += row[i].leftJustified(widths[std::size_t(i)]) + QStringLiteral("  ");
-        table += line.trimmed() + u'\n';
+// Lines of columns, each as wide as its widest cell and two spaces apart.
+// The cells are kept in UTF-8 with their width in UTF-16 units (as the
+// window's texts count them) until the widths are known.
+class TableOfPeople {
+public:
+    static constexpr std::size_t kColumns = 6;
+
+    TableOfPeople()
+    {
+        row_ = QStringLiteral("NameBornClockLongitudeLatitudePlace");
+        AddRow({4, 8, 13, 22, 30, 35});
     }
-    return table;
-}
+
+    void Add(const engine::Birth& b)
+    {
+        row_.truncate(0);
+        std::array<qsizetype, kColumns> ends{};
+        row_ += b.Name;
+        ends[0] = row_.size();
+        AppendDate(row_, b);
+        row_ += u' ';
+        AppendTime(row_, b);
+        ends[1] = row_.size();
+        AppendClock(row_, b, items_);
+        ends[2] = row_.size();
+        AppendLongitude(row_, b);
+        ends[3] = row_.size();
+        AppendLatitude(row_, b);
+        ends[4] = row_.size();
+        AppendPlace(row_, b);
+        ends[5] = row_.size();
+        AddRow(ends);
+    }
+
+    QByteArray Text() const
+    {
+        qsizetype lineBytes = 0;
+        for (const qsizetype width : widths_)
+            lineBytes += width + 2;
+        QByteArray text;
+        text.reserve(cells_.size() + qsizetype(ends_.size() / kColumns) * (lineBytes + 1));
+        for (std::size_t row = 0; row < ends_.size() / kColumns; ++row) {
+            const qsizetype lineStart = text.size();
+            for (std::size_t column = 0; column < kColumns; ++column) {
+                const std::size_t i = row * kColumns + column;
+                const qsizetype start = i == 0 ? 0 : ends_[i - 1].bytes;
+                text.append(cells_.constData() + start, ends_[i].bytes - start);
+                text.append(widths_[column] - ends_[i].width + 2, ' ');
+            }
+            // The line without the blanks at its ends (cells never begin or
+            // end with other blanks than spaces: names, places and clocks are trimmed).
+            while (text.size() > lineStart && text.back() == ' ')
+                text.chop(1);
+            qsizetype blanks = 0;
+            while (lineStart + blanks < text.size() && text.at(lineStart + blanks) == ' ')
+                ++blanks;
+            text.remove(lineStart, blanks);
+            text += '\n';
+        }
+        return text;
+    }
+
+private:
+    struct End {
+        qsizetype bytes;  // where the cell ends in cells_
+        qsizetype width;  // the cell's length in UTF-16 units
+    };
+
+    void AddRow(const std::array<qsizetype, kColumns>& ends)
+    {
+        const qsizetype before = cells_.size();
+        cells_.resize(before + encoder_.requiredSpace(row_.size()));
+        char* out = cells_.data() + before;
+        qsizetype start = 0;
+        for (std::size_t column = 0; column < kColumns; ++column) {
+            out = encoder_.appendToBuffer(out, QStringView(row_).sliced(start, ends[column] - start));
+            const qsizetype width = ends[column] - start;
+            ends_.push_back({out - cells_.constData(), width});
+            widths_[column] = std::max(widths_[column], width);
+            start = ends[column];
+        }
+        cells_.truncate(out - cells_.constData());
+    }
+
+    const ZoneItems items_;
+    QStringEncoder encoder_{QStringEncoder::Utf8};
+    QString row_;
+    QByteArray cells_;
+    std::vector<End> ends_;
+    std::array<qsizetype, kColumns> widths_{};
+};
 
 QJsonObject AsJson(const engine::Birth& b)
 {
@@ -120,33 +287,53 @@ QJsonObject AsJson(const engine::Birth& b)
     return person;
 }
 
-QString CsvField(const QString& text)
+void AppendCsvField(QString& out, QStringView text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) {
+        out += text;
+        return;
+    }
+    out += u'"';
+    for (const QChar c : text) {
+        if (c == u'"')
+            out += u'"';
+        out += c;
+    }
+    out += u'"';
 }
 
 // One --batch row: a place whose clock is followed gives the coordinates and
 // the clock; otherwise the coordinates, with a database zone or a list zone.
-QString CsvRow(const engine::Birth& b)
+void AppendCsvRow(QString& out, const engine::Birth& b)
 {
-    QString place, lon, lat, zone, dst, tz;
+    AppendCsvField(out, b.Name);
+    out += u',';
+    AppendDate(out, b);
+    out += u',';
+    AppendTime(out, b);
+    out += u',';
     const engine::DatabaseClock* database = engine::DatabaseClockOf(b);
     if (b.Place && database && database->TimeZone == b.Place->TimeZone) {
-        place = AtlasName(*b.Place);
+        out += QLatin1StringView(",,,,");
+        QString place;
+        AppendAtlasName(place, *b.Place);
+        AppendCsvField(out, place);
+        out += u',';
     } else {
-        lon = Longitude(b);
-        lat = Latitude(b);
+        AppendLongitude(out, b);
+        out += u',';
+        AppendLatitude(out, b);
+        out += u',';
         if (database) {
-            tz = database->TimeZone;
+            out += QLatin1StringView(",,,");
+            out += database->TimeZone;
         } else {
             const auto& list = std::get<engine::ListZoneClock>(b.Clock);
-            zone = QString::number(list.ZoneIndex);
-            dst = list.DaylightSaving ? QStringLiteral("yes") : QStringLiteral("no");
+            AppendNumber(out, list.ZoneIndex);
+            out += list.DaylightSaving ? QLatin1StringView(",yes,,") : QLatin1StringView(",no,,");
         }
     }
-    return QStringList{CsvField(b.Name), DateText(b), TimeText(b), lon, lat, zone, dst, CsvField(place), tz}.join(u',');
+    out += QLatin1StringView("\r\n");
 }
 
 int Import(const CliRequest& request, people::PeopleFile& file)
@@ -222,38 +409,48 @@ std::unique_ptr<people::PeopleFile> OpenPeopleFile(const CliRequest& request, QS
     return std::move(std::get<std::unique_ptr<people::PeopleFile>>(opened));
 }
 
-QByteArray PeopleListing(const std::vector<engine::Birth>& births, OutputFormat format)
+class PeopleListing::Table : public TableOfPeople {};
+
+PeopleListing::PeopleListing(OutputFormat format) : format_(format)
 {
-    if (format == OutputFormat::Json) {
-        QJsonArray list;
-        for (const engine::Birth& b : births)
-            list.append(AsJson(b));
-        return QJsonDocument(list).toJson(QJsonDocument::Indented);
-    }
-    if (format == OutputFormat::Csv) {
-        QString csv = QStringLiteral("name,date,time,lon,lat,zone,dst,place,tz\r\n");
-        for (const engine::Birth& b : births)
-            csv += CsvRow(b) + QStringLiteral("\r\n");
-        return csv.toUtf8();
-    }
-    return Table(births).toUtf8();
+    if (format_ == OutputFormat::Csv)
+        csv_ = QStringLiteral("name,date,time,lon,lat,zone,dst,place,tz\r\n");
+    else if (format_ != OutputFormat::Json)
+        table_ = std::make_unique<Table>();
+}
+
+PeopleListing::~PeopleListing() = default;
+
+void PeopleListing::Add(const engine::Birth& birth)
+{
+    if (format_ == OutputFormat::Json)
+        json_.append(AsJson(birth));
+    else if (format_ == OutputFormat::Csv)
+        AppendCsvRow(csv_, birth);
+    else
+        table_->Add(birth);
+}
+
+QByteArray PeopleListing::Text() const
+{
+    if (format_ == OutputFormat::Json)
+        return QJsonDocument(json_).toJson(QJsonDocument::Indented);
+    if (format_ == OutputFormat::Csv)
+        return csv_.toUtf8();
+    return table_->Text();
 }
 
 int RunPeopleVerb(const CliRequest& request, people::PeopleFile& file)
 {
     switch (request.action) {
     case CliRequest::Action::ListPeople: {
-        auto listed = file.List(request.peopleQuery);
-        if (const auto* problem = std::get_if<QString>(&listed)) {
+        PeopleListing listing(request.output.format);
+        if (const std::optional<QString> problem =
+                file.ForEach(request.peopleQuery, [&listing](const people::Person& person) { listing.Add(person.Birth); })) {
             Line(stderr, QStringLiteral("lunarys-cli: ") + *problem);
             return kNotDone;
         }
-        auto& people = std::get<std::vector<people::Person>>(listed);
-        std::vector<engine::Birth> births;
-        births.reserve(people.size());
-        for (people::Person& person : people)
-            births.push_back(std::move(person.Birth));
-        const QByteArray out = PeopleListing(births, request.output.format);
+        const QByteArray out = listing.Text();
         std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : kNotDone;
     }

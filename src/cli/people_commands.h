@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
+
+#include <QJsonArray>
 
 #include "cli/cli_options.h"
 #include "engine/birth.h"
@@ -17,8 +20,25 @@ namespace lunarys::cli {
 std::unique_ptr<people::PeopleFile> OpenPeopleFile(const CliRequest& request, QString& refusal);
 
 // --people [QUERY]: the kept people whose names hold QUERY in any case, sorted
-// by name, as a table, a JSON array, or CSV rows in the columns of --batch.
-QByteArray PeopleListing(const std::vector<engine::Birth>& births, OutputFormat format);
+// by name, as a table, a JSON array, or CSV rows in the columns of --batch;
+// made one person at a time, as they are read.
+class PeopleListing {
+public:
+    explicit PeopleListing(OutputFormat format);
+    ~PeopleListing();
+    PeopleListing(const PeopleListing&) = delete;
+    PeopleListing& operator=(const PeopleListing&) = delete;
+
+    void Add(const engine::Birth& birth);
+    QByteArray Text() const;
+
+private:
+    class Table;
+    OutputFormat format_;
+    QJsonArray json_;
+    QString csv_;
+    std::unique_ptr<Table> table_;
+};
 
 // The exit status of --people, --forget and --import; they print what they
 // have to tell.

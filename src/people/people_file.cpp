@@ -47,7 +47,7 @@ constexpr const char* kCreateTable =
 constexpr const char* kColumns =
     "name, year, month, day, hour, minute, zone_index, daylight_saving, time_zone,"
     " lon_degrees, lon_minutes, lon_east, lat_degrees, lat_minutes, lat_south, city, state, country,"
-    " place_name, place_state, place_country, place_time_zone, place_latitude, place_longitude, kept_at";
+    " place_name, place_state, place_country, place_time_zone, place_latitude, place_longitude";
 
 QString Connection()
 {
@@ -170,33 +170,36 @@ void Bind(QSqlQuery& q, const engine::Birth& b, const QString& now)
     q.addBindValue(now);
 }
 
+// SQLite's integers come as 64-bit numbers: taken as such, without a conversion.
+int Int(const QVariant& value) { return int(value.toLongLong()); }
+
 Person PersonOf(const QSqlQuery& q, bool withKeptAt = true)
 {
     Person p;
     engine::Birth& b = p.Birth;
     int i = 0;
     b.Name = q.value(i++).toString();
-    b.Year = q.value(i++).toInt();
-    b.Month = q.value(i++).toInt();
-    b.Day = q.value(i++).toInt();
-    b.Hour = q.value(i++).toInt();
-    b.Minute = q.value(i++).toInt();
+    b.Year = Int(q.value(i++));
+    b.Month = Int(q.value(i++));
+    b.Day = Int(q.value(i++));
+    b.Hour = Int(q.value(i++));
+    b.Minute = Int(q.value(i++));
     const QVariant zone = q.value(i++);
-    const bool daylightSaving = q.value(i++).toBool();
+    const bool daylightSaving = Int(q.value(i++)) != 0;
     const QVariant timeZone = q.value(i++);
     if (!timeZone.isNull()) {
         engine::DatabaseClock clock;
         clock.TimeZone = timeZone.toString();
         b.Clock = clock;
     } else {
-        b.Clock = engine::ListZoneClock{zone.toInt(), daylightSaving};
+        b.Clock = engine::ListZoneClock{Int(zone), daylightSaving};
     }
-    b.LongitudeDegrees = q.value(i++).toInt();
-    b.LongitudeMinutes = q.value(i++).toInt();
-    b.LongitudeIsEast = q.value(i++).toBool();
-    b.LatitudeDegrees = q.value(i++).toInt();
-    b.LatitudeMinutes = q.value(i++).toInt();
-    b.LatitudeIsSouth = q.value(i++).toBool();
+    b.LongitudeDegrees = Int(q.value(i++));
+    b.LongitudeMinutes = Int(q.value(i++));
+    b.LongitudeIsEast = Int(q.value(i++)) != 0;
+    b.LatitudeDegrees = Int(q.value(i++));
+    b.LatitudeMinutes = Int(q.value(i++));
+    b.LatitudeIsSouth = Int(q.value(i++)) != 0;
     b.City = q.value(i++).toString();
     b.State = q.value(i++).toString();
     b.Country = q.value(i++).toString();
@@ -330,7 +333,7 @@ std::variant<Kept, QString> PeopleFile::Keep(const engine::Birth& birth)
     if (!query.exec())
         return Failed(path_, query.lastError());
     const Kept kept = query.next() ? Kept::Replaced : Kept::New;
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO person (key, %1, used_at) VALUES (?%2)")
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO person (key, %1, kept_at, used_at) VALUES (?%2)")
                       .arg(QLatin1StringView(kColumns), QStringLiteral(", ?").repeated(26)));
     Bind(query, birth, Now());
     if (!query.exec() || !change.Commit())
@@ -345,7 +348,7 @@ std::variant<std::size_t, QString> PeopleFile::KeepAll(const std::vector<engine:
     if (!change.Begun())
         return Failed(path_, db.lastError());
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO person (key, %1, used_at) VALUES (?%2)")
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO person (key, %1, kept_at, used_at) VALUES (?%2)")
                       .arg(QLatin1StringView(kColumns), QStringLiteral(", ?").repeated(26)));
     const QString now = Now();
     for (const engine::Birth& birth : births) {
@@ -360,6 +363,19 @@ std::variant<std::size_t, QString> PeopleFile::KeepAll(const std::vector<engine:
 
 std::variant<std::vector<Person>, QString> PeopleFile::List(QStringView filter) const
 {
+    std::vector<Person> people;
+    {
+        QSqlQuery count(QSqlDatabase::database(connection_, false));
+        if (count.exec(QStringLiteral("SELECT count(*) FROM person")) && count.next())
+            people.reserve(count.value(0).toULongLong());
+    }
+    if (std::optional<QString> problem = ForEach(filter, [&people](const Person& person) { people.push_back(person); }))
+        return *problem;
+    return people;
+}
+
+std::optional<QString> PeopleFile::ForEach(QStringView filter, const std::function<void(const Person&)>& each) const
+{
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT %1 FROM person WHERE instr(key, ?) > 0 ORDER BY key")
@@ -367,22 +383,16 @@ std::variant<std::vector<Person>, QString> PeopleFile::List(QStringView filter) 
     query.addBindValue(Text(KeyFromCapitals(filter.toString())));
     if (!query.exec())
         return Failed(path_, query.lastError());
-    std::vector<Person> people;
-    {
-        QSqlQuery count(QSqlDatabase::database(connection_, false));
-        if (count.exec(QStringLiteral("SELECT count(*) FROM person")) && count.next())
-            people.reserve(count.value(0).toULongLong());
-    }
-    // A list does not need the time of keeping; reading it costs a tenth of the list.
+    // A list does without the time of keeping: reading it costs a tenth of the list.
     while (query.next())
-        people.push_back(PersonOf(query, false));
-    return people;
+        each(PersonOf(query, false));
+    return std::nullopt;
 }
 
 std::variant<std::optional<Person>, QString> PeopleFile::Find(QStringView name) const
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT %1 FROM person WHERE key = ?").arg(QLatin1StringView(kColumns)));
+    query.prepare(QStringLiteral("SELECT %1, kept_at FROM person WHERE key = ?").arg(QLatin1StringView(kColumns)));
     query.addBindValue(KeyFromCapitals(name.toString()));
     if (!query.exec())
         return Failed(path_, query.lastError());

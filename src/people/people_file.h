@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -57,6 +58,10 @@ public:
     // The people whose names contain `query` in any case, sorted by name
     // (without KeptAt, which Find gives).
     std::variant<std::vector<Person>, QString> List(QStringView query = {}) const;
+
+    // Gives `each` the people List gives, one after another, without keeping
+    // them: a long list costs no more memory than one person. The error, if any.
+    std::optional<QString> ForEach(QStringView query, const std::function<void(const Person&)>& each) const;
 
     // The person of that name, in any case; nothing when none is kept.
     std::variant<std::optional<Person>, QString> Find(QStringView name) const;
