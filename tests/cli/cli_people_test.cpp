@@ -77,6 +77,29 @@ TEST_F(CliPeople, KeptPeopleGoThroughTheBatchAsTheyWereRead)
     EXPECT_NE(batch.out.find(",MARY ANN,-5,-30,,330,false,1990-07-04T01:00Z"), std::string::npos) << batch.out;
 }
 
+// The listing as a table and as --batch CSV, against golden files (kept from
+// the listing's first version and checked by eye) of the births below: a list zone with and without daylight saving, a
+// database zone, places of the atlas, names beyond ASCII (the table's columns
+// count characters, not bytes).
+TEST_F(CliPeople, TheListingMatchesItsGoldenFiles)
+{
+    const Outcome kept = Shell(
+        "cli --name 'Mary Ann' --date 1990-07-04 --time 06:30 --zone 34 --lon 72:50E --lat 18:57N --keep"
+        " && cli --name 'José Ñandú' --date 1975-07-01 --time 12:00 --lon 3:42W --lat 40:25N --tz Europe/Madrid --keep"
+        " && cli --name 'Ólafur Long Name Here' --date 1901-01-01 --time 00:00 --zone 70 --lon 179:59W --lat 89:59S --keep"
+        " && cli --name Ren --date 1988-03-03 --time 10:10 --place Reykjavik --keep"
+        " && cli --name Sam --date 1960-05-05 --time 05:05 --place 'Springfield, Illinois' --keep"
+        " && cli --name Zed --date 2001-01-09 --time 23:05 --zone 3 --dst --lon 0:05E --lat 0:01S --keep"
+        " && cli --name 李小龍 --date 1940-11-27 --time 07:12 --place Kathmandu --keep");
+    ASSERT_EQ(kept.status, 0) << kept.err;
+    for (const auto& [run, golden] : {std::pair{"cli --people", "people-list.txt"},
+                                      std::pair{"cli --people --format csv", "people-list.csv"}}) {
+        const Outcome listed = Shell(run);
+        EXPECT_EQ(listed.status, 0) << run << ": " << listed.err;
+        EXPECT_EQ(listed.out, Slurp(std::string(LUNARYS_GOLDEN_DIR "/") + golden)) << run;
+    }
+}
+
 TEST_F(CliPeople, EightKeepersAtOnceLoseNobody)
 {
     const Outcome kept = Shell("for n in Ada Bea Cyd Dot Eve Fay Gil Hal; do cli --name $n --date 1990-07-04 --time 06:30"
