@@ -386,18 +386,19 @@ private:
     {
         QString folded = folder_.Fold(text);
         QString shortForm = ShortForm(folded);
+        if (shortForm.isSharedWith(folded)) {  // no word to write short, the common case
+            const std::uint32_t at = Folded(std::move(folded));
+            return {at, at};
+        }
         return {Folded(std::move(folded)), Folded(std::move(shortForm))};
     }
 
     std::uint32_t Folded(QString folded)
     {
-        const std::uint32_t found = foldedIndex_.Find(View(folded), FoldedText{*this});
-        if (found != FlatIndex<std::u16string_view>::kAbsent)
-            return found;
-        const auto at = static_cast<std::uint32_t>(folded_.size());
-        folded_.push_back(std::move(folded));
-        // The text of a QString stays where it is when the QString moves.
-        foldedIndex_.Insert(View(folded_.back()), at, FoldedText{*this});
+        const auto [at, added] =
+            foldedIndex_.Insert(View(folded), static_cast<std::uint32_t>(folded_.size()), FoldedText{*this});
+        if (added)
+            folded_.push_back(std::move(folded));
         return at;
     }
 
