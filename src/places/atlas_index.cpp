@@ -5,7 +5,6 @@
 #include <charconv>
 #include <numeric>
 #include <string_view>
-#include <unordered_map>
 
 #include <QHash>
 #include <QSet>
@@ -130,20 +129,26 @@ public:
         std::vector<QString> cityNames;
         for (const ZoneCity& city : cities)
             cityNames.push_back(folder_.Fold(city.city));
-        std::unordered_map<std::u16string_view, std::vector<std::uint32_t>> countriesWith;
-        for (const QString& name : cityNames)
-            countriesWith.emplace(View(name), std::vector<std::uint32_t>{});
+        // A name is known by the first city of that name.
+        const auto cityName = [&cityNames](std::uint32_t city) { return View(cityNames[city]); };
+        FlatIndex<std::u16string_view> cityByName;
+        cityByName.Reserve(cityNames.size());
+        std::vector<std::uint32_t> firstOfName(cityNames.size());
+        for (std::uint32_t i = 0; i < cityNames.size(); ++i)
+            firstOfName[i] = cityByName.Insert(View(cityNames[i]), i, cityName).first;
         std::vector<std::vector<std::uint32_t>> citiesInName(folded_.size());
         for (std::uint32_t f = 0; f < folded_.size(); ++f) {
             const QStringView text = folded_[f];
             for (qsizetype end = 0; end <= text.size(); ++end)
                 if (end == text.size() || text[end] == u' ')
-                    if (countriesWith.count(View(text.left(end))))
-                        citiesInName[f].push_back(static_cast<std::uint32_t>(end));
+                    if (const std::uint32_t city = cityByName.Find(View(text.left(end)), cityName);
+                        city != FlatIndex<std::u16string_view>::kAbsent)
+                        citiesInName[f].push_back(city);
         }
+        std::vector<std::vector<std::uint32_t>> countriesWith(cityNames.size());  // by first city of a name
         for (const RawName& name : placeNames_)
-            for (const std::uint32_t end : citiesInName[name.folded])
-                countriesWith[View(QStringView(folded_[name.folded]).left(end))].push_back(index_.countryOf[name.target]);
+            for (const std::uint32_t city : citiesInName[name.folded])
+                countriesWith[city].push_back(index_.countryOf[name.target]);
 
         QHash<QString, QString> displayName;  // by country code
         for (const NameCatalogs::Message& message : displayCatalog.Messages())
@@ -158,7 +163,7 @@ public:
             const ZoneCity& city = cities[i];
             const std::uint32_t country =
                 Region(city.countryCode, displayName.value(city.countryCode, city.countryCode), AtlasIndex::kNoRegion);
-            const std::vector<std::uint32_t>& having = countriesWith[View(cityNames[i])];
+            const std::vector<std::uint32_t>& having = countriesWith[firstOfName[i]];
             if (zonesKept.contains(city.timeZone) || std::find(having.begin(), having.end(), country) != having.end())
                 continue;
             const auto place = static_cast<std::uint32_t>(index_.places.size());
@@ -244,19 +249,20 @@ public:
         const auto same = [](const RawName& a, const RawName& b) { return a.folded == b.folded && a.target == b.target; };
         placeNames_.erase(std::unique(placeNames_.begin(), placeNames_.end(), same), placeNames_.end());
 
-        std::unordered_map<std::uint32_t, std::uint32_t> otherName;  // written index -> otherNames index
+        std::vector<std::uint32_t> otherName(written_.size(), AtlasIndex::kOwnName);  // by written_: in otherNames
         index_.placeNames.reserve(placeNames_.size());
         for (const RawName& name : placeNames_) {
             std::uint32_t shown = AtlasIndex::kOwnName;
             if (name.written != AtlasIndex::kOwnName) {
-                auto [at, added] = otherName.emplace(name.written, static_cast<std::uint32_t>(index_.otherNames.size()));
-                if (added) {
+                std::uint32_t& other = otherName[name.written];
+                if (other == AtlasIndex::kOwnName) {
+                    other = static_cast<std::uint32_t>(index_.otherNames.size());
                     const std::string_view utf8 = written_[name.written];
                     index_.otherNames.push_back(
                         Append(index_.nameText, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).trimmed()));
                     index_.otherNameUses.push_back(writtenCount_[name.written]);
                 }
-                shown = at->second;
+                shown = other;
             }
             index_.placeNames.push_back({refs[name.folded], name.target, shown});
         }
