@@ -222,20 +222,24 @@ public:
     void Finish()
     {
         // Every folded text once, in order; its place in the pool by its index.
+        // Each name then knows its folded text by its rank, which sorts it.
         std::vector<std::uint32_t> order = SortedFolded();
         std::vector<std::uint32_t> rank(folded_.size());
-        std::vector<TextRef> refs(folded_.size());
+        std::vector<TextRef> refs(folded_.size());  // by rank
         for (std::uint32_t r = 0; r < order.size(); ++r) {
             rank[order[r]] = r;
-            refs[order[r]] = Append(index_.keyText, folded_[order[r]]);
+            refs[r] = Append(index_.keyText, folded_[order[r]]);
         }
+        for (std::vector<RawName>* names : {&placeNames_, &regionNames_})
+            for (RawName& name : *names)
+                name.folded = rank[name.folded];
 
         // Of a place's names that fold alike, its own is kept, else the
         // spelling most catalogs use ("Kiev" before "Kíev").
         const auto own = [](const RawName& n) { return n.written == AtlasIndex::kOwnName; };
         std::sort(placeNames_.begin(), placeNames_.end(), [&](const RawName& a, const RawName& b) {
             if (a.folded != b.folded)
-                return rank[a.folded] < rank[b.folded];
+                return a.folded < b.folded;
             if (a.target != b.target)
                 return a.target < b.target;
             if (own(a) != own(b))
@@ -269,7 +273,7 @@ public:
 
         std::sort(regionNames_.begin(), regionNames_.end(), [&](const RawName& a, const RawName& b) {
             if (a.folded != b.folded)
-                return rank[a.folded] < rank[b.folded];
+                return a.folded < b.folded;
             if (a.target != b.target)
                 return a.target < b.target;
             return a.code < b.code;  // a name (matched by its beginning) before a code that folds alike
