@@ -243,14 +243,16 @@ int RunPeopleVerb(const CliRequest& request, people::PeopleFile& file)
 {
     switch (request.action) {
     case CliRequest::Action::ListPeople: {
-        const auto listed = file.List(request.peopleQuery);
+        auto listed = file.List(request.peopleQuery);
         if (const auto* problem = std::get_if<QString>(&listed)) {
             Line(stderr, QStringLiteral("lunarys-cli: ") + *problem);
             return kNotDone;
         }
+        auto& people = std::get<std::vector<people::Person>>(listed);
         std::vector<engine::Birth> births;
-        for (const people::Person& person : std::get<std::vector<people::Person>>(listed))
-            births.push_back(person.Birth);
+        births.reserve(people.size());
+        for (people::Person& person : people)
+            births.push_back(std::move(person.Birth));
         const QByteArray out = PeopleListing(births, request.output.format);
         std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : kNotDone;

@@ -54,7 +54,8 @@ public:
     // Keeps many births in one transaction: all or, on an error, none.
     std::variant<std::size_t, QString> KeepAll(const std::vector<engine::Birth>& births);
 
-    // The people whose names contain `query` in any case, sorted by name.
+    // The people whose names contain `query` in any case, sorted by name
+    // (without KeptAt, which Find gives).
     std::variant<std::vector<Person>, QString> List(QStringView query = {}) const;
 
     // The person of that name, in any case; nothing when none is kept.

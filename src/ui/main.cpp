@@ -4,11 +4,13 @@
 
 #include "engine/chart_state.h"
 #include "engine/version.h"
+#include "people/people_file.h"
 #include "places/atlas_loader.h"
 #include "places/geonames_source.h"
 #include "ui/display/result_windows.h"
 #include "ui/input/frm_main.h"
 #include "ui/shell/app_icon.h"
+#include "ui/shell/people_shelf.h"
 #include "ui/shell/production_platform.h"
 #include "ui/shell/program.h"
 
@@ -30,8 +32,9 @@ int main(int argc, char* argv[])
     lunarys::ui::Platform services = platform.Services();
     lunarys::engine::ChartState chart;
     lunarys::ui::Program program(services);
-    lunarys::ui::ResultWindows results(program);
-    if (!program.StartProgram(lunarys::ui::FrmMain::Factory(chart, results, &atlas)))
+    lunarys::ui::PeopleShelf people(services.dialogs, lunarys::people::PeopleFile::DefaultPath());
+    lunarys::ui::ResultWindows results(program, &people);
+    if (!program.StartProgram(lunarys::ui::FrmMain::Factory(chart, results, &atlas, &people)))
         return 0;
     return QApplication::exec();
 }

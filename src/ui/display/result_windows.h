@@ -11,13 +11,15 @@ class QWidget;
 namespace lunarys::ui {
 
 class FrmDisplay;
+class PeopleShelf;
 class Program;
 
 // Brings up a fresh result window for every reading, in place of the input
 // window, and goes back to the input window on Back.
 class ResultWindows final : public ReadingPresenter {
 public:
-    explicit ResultWindows(Program& program);
+    // With people, the result window's File menu keeps the person shown.
+    explicit ResultWindows(Program& program, PeopleShelf* people = nullptr);
     ~ResultWindows() override;
 
     void ShowReading(const engine::Reading& reading, QWidget& inputWindow) override;
@@ -27,8 +29,10 @@ public:
 
 private:
     void Back();
+    void AddKeepCommand(const engine::Birth& birth);
 
     Program& program_;
+    PeopleShelf* people_ = nullptr;
     QPointer<QWidget> inputWindow_;
     std::unique_ptr<FrmDisplay> display_;
 };

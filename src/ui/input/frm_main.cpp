@@ -20,8 +20,10 @@
 
 #include "engine/reading.h"
 #include "places/atlas_loader.h"
+#include "people/people_file.h"
 #include "places/place_coordinates.h"
 #include "ui/input/key_filter.h"
+#include "ui/input/people_dialog.h"
 #include "ui/input/place_completion.h"
 #include "ui/input/plain_text_validator.h"
 #include "ui/input/zone_list.h"
@@ -29,6 +31,7 @@
 #include "ui/shell/app_icon.h"
 #include "ui/shell/link_label.h"
 #include "ui/shell/menus.h"
+#include "ui/shell/people_shelf.h"
 #include "ui/shell/program.h"
 #include "ui/shell/program_texts.h"
 #include "ui/shell/reading_presenter.h"
@@ -146,10 +149,12 @@ FrmMain::FrmMain(Program& program, engine::ChartState& chart, ReadingPresenter& 
 }
 
 Program::InputWindowFactory FrmMain::Factory(engine::ChartState& chart, ReadingPresenter& presenter,
-                                             places::AtlasLoader* atlas)
+                                             places::AtlasLoader* atlas, PeopleShelf* people)
 {
-    return [&chart, &presenter, atlas](Program& program) {
+    return [&chart, &presenter, atlas, people](Program& program) {
         auto window = std::make_unique<FrmMain>(program, chart, presenter);
+        if (people)
+            window->UsePeople(*people);
         if (atlas) {
             connect(atlas, &places::AtlasLoader::loaded, window.get(), &FrmMain::UseAtlas);
             atlas->Start();
@@ -167,12 +172,114 @@ void FrmMain::BuildMenus()
     QAction* reading = file->addAction(QStringLiteral("Find My Midpoint Astrology Reading"));
     reading->setObjectName(QStringLiteral("mnuFileReading"));
     connect(reading, &QAction::triggered, this, &FrmMain::RunReading);
+    fileMenu_ = file;
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     AddHelpMenu(*menuBar(), program_, QStringLiteral("Check for Software &Update"));
     AddMakeMoneyEntry(*menuBar(), program_);
+}
+
+void FrmMain::UsePeople(PeopleShelf& people)
+{
+    people_ = &people;
+    QAction* exit = fileMenu_->findChild<QAction*>(QStringLiteral("mnuFileExit"));
+    peopleAction_ = new QAction(QStringLiteral("&People\u2026"), fileMenu_);
+    peopleAction_->setObjectName(QStringLiteral("mnuFilePeople"));
+    peopleAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    fileMenu_->insertAction(exit, peopleAction_);
+    fileMenu_->insertSeparator(exit);
+    connect(peopleAction_, &QAction::triggered, this, &FrmMain::ShowPeople);
+    connect(fileMenu_, &QMenu::aboutToShow, this, &FrmMain::FillRecentPeople);
+}
+
+// The five people opened or kept last, above Exit: "&1 MARY ANN".
+void FrmMain::FillRecentPeople()
+{
+    qDeleteAll(recentActions_);
+    recentActions_.clear();
+    people::PeopleFile* file = people_ ? people_->File() : nullptr;
+    if (!file)
+        return;
+    QAction* exit = fileMenu_->findChild<QAction*>(QStringLiteral("mnuFileExit"));
+    const QStringList names = file->Recent(5);
+    for (int i = 0; i < names.size(); ++i) {
+        QString shown = names[i];
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(u'&', QStringLiteral("&&"))),
+                                   fileMenu_);
+        action->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
+        const QString name = names[i];
+        connect(action, &QAction::triggered, this, [this, name] {
+            people::PeopleFile* opened = people_ ? people_->File() : nullptr;
+            if (!opened)
+                return;
+            const auto found = opened->Find(name);
+            const auto* person = std::get_if<std::optional<people::Person>>(&found);
+            if (!person || !*person)
+                return;
+            engine::Birth birth = (*person)->Birth;
+            if (!places::ReadDatabaseClock(birth))
+                return;
+            opened->MarkUsed(name);
+            ShowBirth(birth);
+        });
+        fileMenu_->insertAction(exit, action);
+        recentActions_ << action;
+    }
+    if (!names.isEmpty())
+        recentActions_ << fileMenu_->insertSeparator(exit);
+}
+
+void FrmMain::ShowPeople()
+{
+    if (!people_ || !people_->File())
+        return;
+    PeopleDialog dialog(*people_, program_.Services().dialogs, this);
+    connect(&dialog, &PeopleDialog::opened, this, &FrmMain::ShowBirth);
+    program_.Services().dialogs.RunModal(dialog);
+}
+
+void FrmMain::ShowBirth(const engine::Birth& birth)
+{
+    txtName_->setText(birth.Name);
+    cboMonth_->setCurrentIndex(birth.Month - 1);
+    cboDate_->setCurrentIndex(birth.Day - 1);
+    cboYear_->setCurrentIndex(cboYear_->findText(QString::number(birth.Year)));
+    cboHH_->setCurrentIndex(birth.Hour);
+    cboMM_->setCurrentIndex(birth.Minute);
+    cboSS_->setCurrentIndex(0);
+    txtLonD_->setText(QString::number(birth.LongitudeDegrees));
+    txtLonM_->setText(QString::number(birth.LongitudeMinutes));
+    (birth.LongitudeIsEast ? optEast_ : optWest_)->setChecked(true);
+    txtLatD_->setText(QString::number(birth.LatitudeDegrees));
+    txtLatM_->setText(QString::number(birth.LatitudeMinutes));
+    (birth.LatitudeIsSouth ? optSouth_ : optNorth_)->setChecked(true);
+    txtMCity_->setText(birth.City);
+    txtMState_->setText(birth.State);
+    txtMCountry_->setText(birth.Country);
+
+    const engine::DatabaseClock* database = engine::DatabaseClockOf(birth);
+    zoneWithoutPlace_ = database && !birth.Place;
+    if (birth.Place) {
+        const engine::AtlasPlace& p = *birth.Place;
+        placeClock_.Choose(places::Place{p.Name, p.State, p.Country, p.TimeZone, p.Latitude, p.Longitude, 0});
+    } else if (database) {
+        // A clock by its zone's name alone follows that zone as a place's would.
+        const double lat = (birth.LatitudeDegrees + birth.LatitudeMinutes / 60.0) * (birth.LatitudeIsSouth ? -1 : 1);
+        const double lon = (birth.LongitudeDegrees + birth.LongitudeMinutes / 60.0) * (birth.LongitudeIsEast ? 1 : -1);
+        placeClock_.Choose(places::Place{database->TimeZone, {}, {}, database->TimeZone, lat, lon, 0});
+    } else {
+        placeClock_.Forget();
+    }
+    if (const auto* list = std::get_if<engine::ListZoneClock>(&birth.Clock)) {
+        cmbTimeZone_->setCurrentIndex(list->ZoneIndex);
+        chkDST_->setChecked(list->DaylightSaving);
+        if (birth.Place)
+            placeClock_.SetByHand();
+    }
+    FollowClock();
+    RunReading();
 }
 
 void FrmMain::BuildControls()
@@ -395,7 +502,7 @@ engine::BirthInput FrmMain::CurrentInput() const
     input.State = txtMState_->text();
     input.Country = txtMCountry_->text();
     input.Clock = placeClock_.GivenClockOn(BirthDate(), BirthTime());
-    if (const std::optional<places::Place>& place = placeClock_.Place())
+    if (const std::optional<places::Place>& place = placeClock_.Place(); place && !zoneWithoutPlace_)
         input.Place = engine::AtlasPlace{place->name,     place->state,    place->country,
                                          place->timeZone, place->latitude, place->longitude};
     return input;
@@ -432,6 +539,7 @@ void FrmMain::ConnectPlaceClock()
 
 void FrmMain::ChoosePlace(const places::Place& place)
 {
+    zoneWithoutPlace_ = false;
     const places::PlaceCoordinates at = places::CoordinatesOf(place);
     txtMCity_->setText(place.name);
     txtMState_->setText(place.state);
@@ -463,6 +571,7 @@ void FrmMain::ForgetPlaceIfMoved()
     if (stillThere)
         return;
     placeClock_.Forget();
+    zoneWithoutPlace_ = false;
     ShowClockNote();
 }
 

@@ -21,6 +21,8 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QAction;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
@@ -31,6 +33,7 @@ class AtlasLoader;
 
 namespace lunarys::ui {
 
+class PeopleShelf;
 class PlaceCompletion;
 class ReadingPresenter;
 
@@ -45,7 +48,17 @@ public:
     // What the start-up calls to make the input window. With an atlas loader,
     // the window starts it and offers places in the City box once it is done.
     static Program::InputWindowFactory Factory(engine::ChartState& chart, ReadingPresenter& presenter,
-                                               places::AtlasLoader* atlas = nullptr);
+                                               places::AtlasLoader* atlas = nullptr, PeopleShelf* people = nullptr);
+
+    // The kept people this window offers (File › People…, the recent ones).
+    void UsePeople(PeopleShelf& people);
+
+    // Fills the window with a birth exactly as if it had been typed (the
+    // place and its clock included) and shows its reading.
+    void ShowBirth(const engine::Birth& birth);
+
+    // File › People…: the dialog of kept people.
+    void ShowPeople();
 
     // The atlas whose places the City box offers from now on.
     void UseAtlas(std::shared_ptr<const places::Atlas> atlas);
@@ -65,6 +78,7 @@ protected:
 
 private:
     void BuildMenus();
+    void FillRecentPeople();
     // The controls, one group a function; each returns the group's layout.
     void BuildControls();
     QLineEdit* BuildNameBox(QWidget& details);
@@ -117,6 +131,13 @@ private:
     QPushButton* cmdRashi_ = nullptr;
     QLabel* lblClockNote_ = nullptr;
     PlaceCompletion* placeCompletion_ = nullptr;
+    PeopleShelf* people_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* peopleAction_ = nullptr;
+    QList<QAction*> recentActions_;
+    // A birth opened with a time-zone name and no atlas place: its zone
+    // stands in for a place, which the birth does not get.
+    bool zoneWithoutPlace_ = false;
     places::PlaceClock placeClock_;
 };
 
