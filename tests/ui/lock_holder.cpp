@@ -16,8 +16,7 @@ int main(int argc, char* argv[])
         return 2;
     QLockFile lock(QString::fromLocal8Bit(argv[1]));
     lock.setStaleLockTime(0);
-    std::puts(lock.tryLock(0) ? "locked" : "busy");
-    std::fflush(stdout);
+    const bool locked = lock.tryLock(0);
     QLocalServer server;
     if (argc == 3) {
         QLocalServer::removeServer(QString::fromLocal8Bit(argv[2]));
@@ -31,5 +30,8 @@ int main(int argc, char* argv[])
             });
         });
     }
+    // Said once it answers, so that the caller may ask at once.
+    std::puts(locked ? "locked" : "busy");
+    std::fflush(stdout);
     return QCoreApplication::exec();
 }
