@@ -64,6 +64,29 @@ void BM_RangeHoldingAt70North(benchmark::State& state)
 }
 BENCHMARK(BM_RangeHoldingAt70North)->Unit(benchmark::kMicrosecond);
 
+// The farthest north the ranges are meant to stay fast.
+void BM_RangesOfDayAt80North(benchmark::State& state)
+{
+    const ChartState chart = WorkedExampleChart("80");
+    const DayClock clock = FixedOffsetClock(chart);
+    for (auto _ : state) {
+        auto ranges = RangesOfDay(chart, clock);
+        benchmark::DoNotOptimize(ranges.data());
+    }
+}
+BENCHMARK(BM_RangesOfDayAt80North)->Unit(benchmark::kMicrosecond);
+
+void BM_RangeHoldingAt80North(benchmark::State& state)
+{
+    const ChartState chart = WorkedExampleChart("80");
+    const DayClock clock = FixedOffsetClock(chart);
+    for (auto _ : state) {
+        auto range = RangeHolding(chart, clock);
+        benchmark::DoNotOptimize(range);
+    }
+}
+BENCHMARK(BM_RangeHoldingAt80North)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <QRectF>
+
 #include "engine/house.h"
 #include "engine/qt_text.h"
 #include "engine/zodiac.h"
@@ -29,6 +31,18 @@ constexpr double kMidpoint = 80;
 constexpr double kLabelInward = 18;
 constexpr double kAscendantLabel = 203;
 constexpr double kAscendantTick = 7;
+
+// Room a label takes, about its centre: a mark's name in 12-pixel bold
+// ("Midpoint" the widest), a house number in 11 pixels.
+constexpr double kMarkLabelHalfWidth = 30;
+constexpr double kMarkLabelHalfHeight = 8;
+constexpr double kHouseNumberHalfWidth = 9;
+constexpr double kHouseNumberHalfHeight = 7;
+
+QRectF Around(const QPointF& centre, double halfWidth, double halfHeight)
+{
+    return {centre.x() - halfWidth, centre.y() - halfHeight, 2 * halfWidth, 2 * halfHeight};
+}
 
 double Normalised(double degrees)
 {
@@ -84,6 +98,47 @@ const char* MarkColour(WheelBody body)
     }
     return "#000000";
 }
+
+namespace {
+
+QRectF MarkLabelBox(const QPointF& centre) { return Around(centre, kMarkLabelHalfWidth, kMarkLabelHalfHeight); }
+
+QRectF HouseNumberBox(const QPointF& centre) { return Around(centre, kHouseNumberHalfWidth, kHouseNumberHalfHeight); }
+
+// The midpoint's name goes inside its dot unless it would cover a house
+// number, another mark or the dot itself there; then outside it, then a
+// little to either side.
+void PlaceMidpointLabel(ChartWheel& w)
+{
+    WheelMark* midpoint = nullptr;
+    for (WheelMark& mark : w.Marks)
+        if (mark.Body == WheelBody::Midpoint)
+            midpoint = &mark;
+    if (!midpoint)
+        return;
+    const auto free = [&w, midpoint](const QPointF& centre) {
+        const QRectF box = MarkLabelBox(centre);
+        if (box.intersects(Around(midpoint->Dot, kDot, kDot)))
+            return false;
+        for (const WheelHouse& house : w.Houses)
+            if (box.intersects(HouseNumberBox(house.LabelCentre)))
+                return false;
+        for (const WheelMark& mark : w.Marks)
+            if (&mark != midpoint && (box.intersects(MarkLabelBox(mark.LabelCentre)) || box.contains(mark.Dot)))
+                return false;
+        return true;
+    };
+    for (const double offset : {0.0, 10.0, -10.0, 20.0, -20.0, 30.0, -30.0})
+        for (const double radius : {kMidpoint - kLabelInward, kMidpoint + kLabelInward, kMidpoint + 2 * kLabelInward}) {
+            const QPointF centre = w.At(midpoint->Longitude + offset, radius);
+            if (free(centre)) {
+                midpoint->LabelCentre = centre;
+                return;
+            }
+        }
+}
+
+}  // namespace
 
 ChartWheel WheelOf(const engine::Reading& reading)
 {
@@ -144,6 +199,7 @@ ChartWheel WheelOf(const engine::Reading& reading)
         }
         mark.LabelCentre = w.At(mark.Longitude, marks[i].labelRadius);
     }
+    PlaceMidpointLabel(w);
     return w;
 }
 

@@ -6,11 +6,14 @@
 #include <numbers>
 #include <ostream>
 
+#include <QPointF>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
 
 #include <gtest/gtest.h>
 
+#include "export/chart_wheel.h"
 #include "export/reading_html.h"
 #include "support/reading.h"
 #include "support/worked_example.h"
@@ -139,3 +142,35 @@ INSTANTIATE_TEST_SUITE_P(TwoBirths, WheelMarks,
                                            lunarys::testing::MustRead(SaoPaulo())));
 
 }  // namespace
+
+// The midpoint's name, 12-pixel bold text about 55 pixels wide, covers
+// neither its own dot nor a house number (11 pixels, at most two digits): a sweep of midpoints all
+// round the wheel for ascendants all round it, the midpoint near the
+// ascendant among them.
+TEST(WheelLabels, TheMidpointNameLeavesTheHouseNumbersClear)
+{
+    const auto box = [](const QPointF& centre, double width, double height) {
+        return QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height);
+    };
+    int checked = 0;
+    for (double ascendant = 0.5; ascendant < 360; ascendant += 7.3)
+        for (int midpoint = 0; midpoint < 360; ++midpoint) {
+            Reading r;
+            r.AscendantLongitude = ascendant;
+            r.Midpoint.Degree = midpoint;
+            r.Sun.Longitude = std::fmod(midpoint + 320.0, 360.0);
+            r.Moon.Longitude = std::fmod(midpoint + 40.0, 360.0);
+            const lunarys::exports::ChartWheel w = lunarys::exports::WheelOf(r);
+            for (const auto& mark : w.Marks) {
+                if (mark.Body != lunarys::exports::WheelBody::Midpoint)
+                    continue;
+                const QRectF name = box(mark.LabelCentre, 56, 14);
+                EXPECT_FALSE(name.contains(mark.Dot)) << "ascendant " << ascendant << ", midpoint " << midpoint;
+                for (const auto& house : w.Houses)
+                    ASSERT_FALSE(name.intersects(box(house.LabelCentre, 14, 11)))
+                        << "ascendant " << ascendant << ", midpoint " << midpoint << ", house " << house.Number;
+                ++checked;
+            }
+        }
+    EXPECT_EQ(checked, 50 * 360);
+}

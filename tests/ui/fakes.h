@@ -92,7 +92,9 @@ public:
 class FakeLock final : public InstanceLock {
 public:
     bool TryAcquire() override { return !otherCopyRunning; }
+    void OnShowRequest(std::function<void()> s) override { show = std::move(s); }
     bool otherCopyRunning = false;
+    std::function<void()> show;   // what a later start would run
 };
 
 class FakeProcess final : public ProcessControl {

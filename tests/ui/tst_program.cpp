@@ -2,6 +2,7 @@
 // menus, the web links and the about box.
 #include <QAction>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QtTest/QtTest>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +86,8 @@ private slots:
     void lockFileTakenOverFromACrashedCopy();
     void lockFileOnlyALiveCopyHolds_data();
     void lockFileOnlyALiveCopyHolds();
+    void aSecondStartAsksTheRunningCopy();
+    void aSecondStartBringsTheWindowToTheFront();
     void settingsStoreKeepsAnIsoDate();
     void settingsThatAreNoFileAreNotRead();
     void messageBoxesShowTheirTextAsItIs();
@@ -224,7 +228,7 @@ void ProgramTest::lockFileTakenOverFromACrashedCopy()
     const QString path = folder.filePath(QStringLiteral("lunarys.lock"));
 
     QProcess holder;
-    holder.start(QStringLiteral(LOCK_HOLDER_PATH), {path});
+    holder.start(QStringLiteral(LOCK_HOLDER_PATH), {path, LockFileInstanceLock::SocketPath(path)});
     QVERIFY(holder.waitForReadyRead(10000));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
 
@@ -247,6 +251,7 @@ void ProgramTest::lockFileOnlyALiveCopyHolds_data()
 
     const QString lines = QStringLiteral("%1\nui_lock_holder\n%2\n");
     QTest::newRow("a running copy") << lines.arg("{holder}", "{host}") << "ok" << "refused";
+    QTest::newRow("a running copy that does not answer") << lines.arg("{silent}", "{host}") << "ok" << "taken";
     QTest::newRow("empty") << "" << "ok" << "taken";
     QTest::newRow("garbage") << "\x01lunarys\n\n\xff" << "ok" << "taken";
     QTest::newRow("a running copy on another host") << lines.arg("{holder}", "elsewhere") << "ok" << "taken";
@@ -267,23 +272,32 @@ void ProgramTest::lockFileOnlyALiveCopyHolds()
 
     QTemporaryDir temporary;
     QVERIFY(temporary.isValid());
-    QProcess holder;   // a running copy, holding a lock file of its own
-    holder.start(QStringLiteral(LOCK_HOLDER_PATH), {temporary.filePath(QStringLiteral("own.lock"))});
+    QDir dir(temporary.path());
+    if (folder != QStringLiteral("missing"))
+        QVERIFY(dir.mkdir(QStringLiteral("run")));
+    const QString path = dir.filePath(QStringLiteral("run/lunarys.lock"));
+    // Running copies, holding lock files of their own: one answers a later
+    // start beside the lock under test, one does not answer.
+    QProcess holder;
+    QStringList holderArguments{temporary.filePath(QStringLiteral("own.lock"))};
+    if (content.contains(QStringLiteral("{holder}")))
+        holderArguments << LockFileInstanceLock::SocketPath(path);
+    holder.start(QStringLiteral(LOCK_HOLDER_PATH), holderArguments);
     QVERIFY(holder.waitForReadyRead(10000));
+    QProcess silent;
+    silent.start(QStringLiteral(LOCK_HOLDER_PATH), {temporary.filePath(QStringLiteral("silent.lock"))});
+    QVERIFY(silent.waitForReadyRead(10000));
     QProcess ended;
     ended.start(QStringLiteral(LOCK_HOLDER_PATH), {});
     QVERIFY(ended.waitForStarted());
     const qint64 endedPid = ended.processId();
     QVERIFY(ended.waitForFinished());
 
-    QDir dir(temporary.path());
-    if (folder != QStringLiteral("missing"))
-        QVERIFY(dir.mkdir(QStringLiteral("run")));
-    const QString path = dir.filePath(QStringLiteral("run/lunarys.lock"));
     if (!content.isEmpty() || folder == QStringLiteral("ok")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         content.replace(QStringLiteral("{holder}"), QString::number(holder.processId()))
+            .replace(QStringLiteral("{silent}"), QString::number(silent.processId()))
             .replace(QStringLiteral("{ended}"), QString::number(endedPid))
             .replace(QStringLiteral("{self}"), QString::number(QCoreApplication::applicationPid()))
             .replace(QStringLiteral("{host}"), QSysInfo::machineHostName());
@@ -303,7 +317,73 @@ void ProgramTest::lockFileOnlyALiveCopyHolds()
     }
     holder.kill();
     holder.waitForFinished();
+    silent.kill();
+    silent.waitForFinished();
     QFile::setPermissions(dir.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The real program, running: a later start is answered at once and counts
+// it as running; stopped, it does not answer within a second and the later
+// start takes over.
+void ProgramTest::aSecondStartAsksTheRunningCopy()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QDir home(folder.path());
+    QVERIFY(home.mkpath(QStringLiteral("config")) && home.mkpath(QStringLiteral("run")));
+    QFile::setPermissions(home.filePath(QStringLiteral("run")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString lockPath = home.filePath(QStringLiteral("run/lunarys.lock"));
+
+    QProcess first;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(LUNARYS_PROGRAM_PATH), {});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(LockFileInstanceLock::SocketPath(lockPath)), 20000);
+
+    {
+        LockFileInstanceLock later(lockPath, QStringLiteral(LUNARYS_PROGRAM_PATH));
+        QVERIFY(!later.TryAcquire());
+    }
+    QCOMPARE(first.state(), QProcess::Running);
+
+    QCOMPARE(::kill(static_cast<pid_t>(first.processId()), SIGSTOP), 0);
+    QElapsedTimer waited;
+    waited.start();
+    {
+        LockFileInstanceLock later(lockPath, QStringLiteral(LUNARYS_PROGRAM_PATH));
+        QVERIFY(later.TryAcquire());
+        QVERIFY(waited.elapsed() >= 900);
+    }
+    ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
+    first.kill();
+    first.waitForFinished();
+}
+
+// Asked by a later start, the shown window comes back from the task bar and
+// to the front.
+void ProgramTest::aSecondStartBringsTheWindowToTheFront()
+{
+    FakePlatform fakes;
+    Program program(fakes.services);
+    QVERIFY(program.StartProgram([](Program&) { return std::make_unique<QWidget>(); }));
+    QVERIFY(fakes.lock.show);
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            window = w;
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->showMinimized();
+    QTRY_VERIFY(window->isMinimized());
+    fakes.lock.show();
+    QTRY_VERIFY(!window->isMinimized());
+    QVERIFY(window->isVisible());
+    window->close();
 }
 
 void ProgramTest::settingsStoreKeepsAnIsoDate()

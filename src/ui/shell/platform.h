@@ -64,7 +64,10 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     // true when no other copy runs; the claim lasts as long as the lock.
+    // Another copy that is running is asked to bring its window to the front.
     virtual bool TryAcquire() = 0;
+    // What this copy does when a later start asks it to show itself.
+    virtual void OnShowRequest(std::function<void()> show) { (void)show; }
 };
 
 // Asks the user where to keep a file.

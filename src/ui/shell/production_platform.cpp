@@ -9,8 +9,11 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QLocalSocket>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -22,6 +25,11 @@
 namespace lunarys::ui {
 
 namespace {
+
+// What a later start asks the running copy, and its answer once its window
+// is in front.
+constexpr char kShowRequest[] = "show\n";
+constexpr char kShownAnswer[] = "shown\n";
 
 QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
@@ -178,12 +186,24 @@ bool LockFileInstanceLock::TryAcquire()
     // A stale file is removed in one round and the lock taken in the next; a
     // copy starting at the same moment may take it first.
     for (int round = 0; round < 3; ++round) {
-        if (lock_.isLocked() || lock_.tryLock(0))
+        if (lock_.isLocked()) {
             return true;
+        }
+        if (lock_.tryLock(0)) {
+            Listen();
+            return true;
+        }
         if (lock_.error() != QLockFile::LockFailedError)
             break;   // the file cannot be made at all
-        if (NamesARunningCopy())
-            return false;
+        if (const qint64 pid = RunningCopy()) {
+            // This very process holds it already; any other copy must answer.
+            if (pid == QCoreApplication::applicationPid() || AskToShow())
+                return false;
+            // A copy that does not answer counts as not running: its file
+            // goes, though it still holds it.
+            QFile::remove(path_);
+            continue;
+        }
         RemoveUnheldFile(path_);
     }
     qWarning("lunarys: cannot create the lock file %s; a second copy will not be noticed",
@@ -191,16 +211,68 @@ bool LockFileInstanceLock::TryAcquire()
     return true;
 }
 
-bool LockFileInstanceLock::NamesARunningCopy() const
+qint64 LockFileInstanceLock::RunningCopy() const
 {
     qint64 pid = 0;
     QString host;
     if (!lock_.getLockInfo(&pid, &host, nullptr) || host != QSysInfo::machineHostName())
-        return false;
+        return 0;
     const QFileInfo process(QStringLiteral("/proc/%1").arg(pid));
-    return process.exists() && process.ownerId() == ::geteuid() && !program_.isEmpty()
-           && RunningExecutable(QString::number(pid)) == program_;
+    const bool running = process.exists() && process.ownerId() == ::geteuid() && !program_.isEmpty()
+                         && RunningExecutable(QString::number(pid)) == program_;
+    return running ? pid : 0;
 }
+
+QString LockFileInstanceLock::SocketPath(const QString& lockFilePath) { return lockFilePath + QStringLiteral(".socket"); }
+
+bool LockFileInstanceLock::AskToShow() const
+{
+    constexpr int kAnswerMs = 1000;
+    QElapsedTimer clock;
+    clock.start();
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath(path_));
+    if (!socket.waitForConnected(kAnswerMs))
+        return false;
+    socket.write(kShowRequest);
+    socket.waitForBytesWritten(kAnswerMs);
+    QByteArray answer;
+    while (!answer.contains('\n') && clock.elapsed() < kAnswerMs
+           && socket.waitForReadyRead(static_cast<int>(kAnswerMs - clock.elapsed())))
+        answer += socket.readAll();
+    return answer == kShownAnswer;
+}
+
+void LockFileInstanceLock::Listen()
+{
+    // The socket file of an ended copy is in the way; this copy holds the lock.
+    const QString path = SocketPath(path_);
+    QLocalServer::removeServer(path);
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(path)) {
+        server_.reset();
+        return;
+    }
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+                if (!socket->canReadLine())
+                    return;
+                if (socket->readLine(64) == kShowRequest) {
+                    if (show_)
+                        show_();
+                    socket->write(kShownAnswer);
+                    socket->flush();
+                }
+                socket->disconnectFromServer();
+            });
+        }
+    });
+}
+
+void LockFileInstanceLock::OnShowRequest(std::function<void()> show) { show_ = std::move(show); }
 
 QString LockFileInstanceLock::DefaultPath()
 {

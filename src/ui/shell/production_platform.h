@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QLocalServer>
 #include <QLockFile>
 #include <QSettings>
 #include <QString>
@@ -76,15 +77,24 @@ public:
     LockFileInstanceLock(const QString& lockFilePath, const QString& program);
 
     bool TryAcquire() override;
+    void OnShowRequest(std::function<void()> show) override;
 
     static QString DefaultPath();
+    // The local socket of the copy holding the lock, beside the lock file.
+    static QString SocketPath(const QString& lockFilePath);
 
 private:
-    bool NamesARunningCopy() const;
+    // The process id of a running copy named by the lock file, or 0.
+    qint64 RunningCopy() const;
+    // Whether the copy answered a request to show itself within a second.
+    bool AskToShow() const;
+    void Listen();
 
     QLockFile lock_;
     QString path_;
     QString program_;
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void()> show_;
 };
 
 // Leaves the event loop, which ends main() and the process.

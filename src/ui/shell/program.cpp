@@ -41,7 +41,21 @@ bool Program::StartProgram(const InputWindowFactory& createInputWindow)
                            free.y() + std::max(0, (free.height() - inputWindow_->height()) / 2));
     }
     inputWindow_->show();
+    platform_.instanceLock.OnShowRequest([this] { BringToFront(); });
     return true;
+}
+
+void Program::BringToFront()
+{
+    // The shown window (input or result) and any dialog open over it.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->isWindow() || window->windowType() == Qt::Popup
+            || window->windowType() == Qt::ToolTip)
+            continue;
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 void Program::UpdateReminder()

@@ -42,6 +42,9 @@ public:
 
     // Closes every window of the program and ends the process.
     void QuitProgram();
+
+    // A later start asked for this copy: its windows come to the front.
+    void BringToFront();
     bool IsQuitting() const { return quitting_; }
 
     // The input window, once the start-up has created it.
