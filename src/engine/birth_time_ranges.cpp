@@ -524,8 +524,10 @@ private:
         const double longitude = sky_.Longitude(Ascendant, position);
         const int whole = Whole(longitude);
         const double fraction = longitude - whole;
-        const int within = Mod360(midpoint - Mod360(whole)) % 30;   // degrees from the block's upper end
+        const int within = Mod360(midpoint - Mod360(whole)) % 30;   // whole degrees below the block's upper end
         const double distance = std::min(within + 1 - fraction, fraction + 29 - within) - 1e-6;
+        if (room == 0 || !(distance > 0))
+            return 0;
         const double angle = sky_.SiderealAngle(position);
         const auto moved = [&](int minutes, double rate) {
             return rate * std::abs(sky_.SiderealAngle(position + direction * minutes) - angle);
@@ -541,7 +543,7 @@ private:
                 return window;
             // The angle grows about 0.2507 degree a minute: start there and
             // shorten until the bound holds.
-            int minutes = std::clamp(static_cast<int>(distance / (rate * 0.2507)), 0, window - 1);
+            int minutes = static_cast<int>(std::clamp(distance / (rate * 0.2507), 0.0, window - 1.0));
             while (minutes > keep && !(moved(minutes, rate) < distance))
                 --minutes;
             if (minutes <= keep)
