@@ -5,12 +5,12 @@
 #include <charconv>
 #include <numeric>
 #include <string_view>
-#include <unordered_map>
 
 #include <QHash>
 #include <QSet>
 
 #include "places/atlas.h"
+#include "places/flat_index.h"
 #include "places/name_key.h"
 #include "places/text_fold.h"
 
@@ -45,6 +45,20 @@ bool IsLetters(QStringView text)
 }
 
 class IndexBuilder {
+    // The keys of the builder's flat indexes.
+    struct PlaceId {
+        const IndexBuilder& builder;
+        quint32 operator()(std::uint32_t place) const { return builder.placeIds_[place]; }
+    };
+    struct WrittenText {
+        const IndexBuilder& builder;
+        std::string_view operator()(std::uint32_t written) const { return builder.written_[written]; }
+    };
+    struct FoldedText {
+        const IndexBuilder& builder;
+        std::u16string_view operator()(std::uint32_t folded) const { return View(builder.folded_[folded]); }
+    };
+
 public:
     explicit IndexBuilder(AtlasIndex& index) : index_(index) {}
 
@@ -61,8 +75,9 @@ public:
                 const QString stateKey = record.stateCode.isEmpty() ? u'#' + record.place.state : record.stateCode;
                 state = Region(countryKey + u'.' + stateKey, record.place.state, country);
             }
+            placeIds_.push_back(record.geoNameId);
             if (record.geoNameId != 0)
-                placeById_.emplace(record.geoNameId, place);
+                placeById_.Insert(record.geoNameId, place, PlaceId{*this});
             AddPlaceName(place, FormsOf(record.place.name));
             index_.places.push_back(std::move(record.place));
             index_.countryOf.push_back(country);
@@ -73,17 +88,18 @@ public:
     // The catalogs' names of places, by GeoNames id.
     void AddPlaceNamesOf(const NameCatalogs& catalogs)
     {
-        catalogForms_.reserve(catalogs.Messages().size());
-        foldedIndex_.reserve(catalogs.Messages().size());
+        catalogForms_.Reserve(catalogs.Messages().size());
+        formsOfWritten_.reserve(catalogs.Messages().size());
+        foldedIndex_.Reserve(catalogs.Messages().size());
         placeNames_.reserve(catalogs.Messages().size() * 5 / 4);
         for (const NameCatalogs::Message& message : catalogs.Messages()) {
             if (!IsDigits(message.key))
                 continue;
             quint32 id = 0;
             const auto [end, error] = std::from_chars(message.key.data(), message.key.data() + message.key.size(), id);
-            const auto found = error == std::errc() ? placeById_.find(id) : placeById_.end();
-            if (found != placeById_.end())
-                ForEachCatalogName(message.text, [&](const TextForms& forms) { AddPlaceName(found->second, forms); });
+            const std::uint32_t place = error == std::errc() ? placeById_.Find(id, PlaceId{*this}) : FlatIndex<quint32>::kAbsent;
+            if (place != FlatIndex<quint32>::kAbsent)
+                ForEachCatalogName(message.text, [&](const TextForms& forms) { AddPlaceName(place, forms); });
         }
     }
 
@@ -113,20 +129,26 @@ public:
         std::vector<QString> cityNames;
         for (const ZoneCity& city : cities)
             cityNames.push_back(folder_.Fold(city.city));
-        std::unordered_map<std::u16string_view, std::vector<std::uint32_t>> countriesWith;
-        for (const QString& name : cityNames)
-            countriesWith.emplace(View(name), std::vector<std::uint32_t>{});
+        // A name is known by the first city of that name.
+        const auto cityName = [&cityNames](std::uint32_t city) { return View(cityNames[city]); };
+        FlatIndex<std::u16string_view> cityByName;
+        cityByName.Reserve(cityNames.size());
+        std::vector<std::uint32_t> firstOfName(cityNames.size());
+        for (std::uint32_t i = 0; i < cityNames.size(); ++i)
+            firstOfName[i] = cityByName.Insert(View(cityNames[i]), i, cityName).first;
         std::vector<std::vector<std::uint32_t>> citiesInName(folded_.size());
         for (std::uint32_t f = 0; f < folded_.size(); ++f) {
             const QStringView text = folded_[f];
             for (qsizetype end = 0; end <= text.size(); ++end)
                 if (end == text.size() || text[end] == u' ')
-                    if (countriesWith.count(View(text.left(end))))
-                        citiesInName[f].push_back(static_cast<std::uint32_t>(end));
+                    if (const std::uint32_t city = cityByName.Find(View(text.left(end)), cityName);
+                        city != FlatIndex<std::u16string_view>::kAbsent)
+                        citiesInName[f].push_back(city);
         }
+        std::vector<std::vector<std::uint32_t>> countriesWith(cityNames.size());  // by first city of a name
         for (const RawName& name : placeNames_)
-            for (const std::uint32_t end : citiesInName[name.folded])
-                countriesWith[View(QStringView(folded_[name.folded]).left(end))].push_back(index_.countryOf[name.target]);
+            for (const std::uint32_t city : citiesInName[name.folded])
+                countriesWith[city].push_back(index_.countryOf[name.target]);
 
         QHash<QString, QString> displayName;  // by country code
         for (const NameCatalogs::Message& message : displayCatalog.Messages())
@@ -141,7 +163,7 @@ public:
             const ZoneCity& city = cities[i];
             const std::uint32_t country =
                 Region(city.countryCode, displayName.value(city.countryCode, city.countryCode), AtlasIndex::kNoRegion);
-            const std::vector<std::uint32_t>& having = countriesWith[View(cityNames[i])];
+            const std::vector<std::uint32_t>& having = countriesWith[firstOfName[i]];
             if (zonesKept.contains(city.timeZone) || std::find(having.begin(), having.end(), country) != having.end())
                 continue;
             const auto place = static_cast<std::uint32_t>(index_.places.size());
@@ -200,22 +222,22 @@ public:
     void Finish()
     {
         // Every folded text once, in order; its place in the pool by its index.
-        std::vector<std::uint32_t> order(folded_.size());
-        std::iota(order.begin(), order.end(), 0u);
-        std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) { return folded_[a] < folded_[b]; });
+        // Each name then knows its folded text by its rank, which sorts it.
+        std::vector<std::uint32_t> order = SortedFolded();
         std::vector<std::uint32_t> rank(folded_.size());
-        std::vector<TextRef> refs(folded_.size());
+        std::vector<TextRef> refs(folded_.size());  // by rank
         for (std::uint32_t r = 0; r < order.size(); ++r) {
             rank[order[r]] = r;
-            refs[order[r]] = Append(index_.keyText, folded_[order[r]]);
+            refs[r] = Append(index_.keyText, folded_[order[r]]);
         }
+        for (std::vector<RawName>* names : {&placeNames_, &regionNames_})
+            for (RawName& name : *names)
+                name.folded = rank[name.folded];
 
         // Of a place's names that fold alike, its own is kept, else the
         // spelling most catalogs use ("Kiev" before "Kíev").
         const auto own = [](const RawName& n) { return n.written == AtlasIndex::kOwnName; };
-        std::sort(placeNames_.begin(), placeNames_.end(), [&](const RawName& a, const RawName& b) {
-            if (a.folded != b.folded)
-                return rank[a.folded] < rank[b.folded];
+        SortByFolded(placeNames_, order.size(), [&](const RawName& a, const RawName& b) {
             if (a.target != b.target)
                 return a.target < b.target;
             if (own(a) != own(b))
@@ -229,26 +251,25 @@ public:
         const auto same = [](const RawName& a, const RawName& b) { return a.folded == b.folded && a.target == b.target; };
         placeNames_.erase(std::unique(placeNames_.begin(), placeNames_.end(), same), placeNames_.end());
 
-        std::unordered_map<std::uint32_t, std::uint32_t> otherName;  // written index -> otherNames index
+        std::vector<std::uint32_t> otherName(written_.size(), AtlasIndex::kOwnName);  // by written_: in otherNames
         index_.placeNames.reserve(placeNames_.size());
         for (const RawName& name : placeNames_) {
             std::uint32_t shown = AtlasIndex::kOwnName;
             if (name.written != AtlasIndex::kOwnName) {
-                auto [at, added] = otherName.emplace(name.written, static_cast<std::uint32_t>(index_.otherNames.size()));
-                if (added) {
+                std::uint32_t& other = otherName[name.written];
+                if (other == AtlasIndex::kOwnName) {
+                    other = static_cast<std::uint32_t>(index_.otherNames.size());
                     const std::string_view utf8 = written_[name.written];
                     index_.otherNames.push_back(
                         Append(index_.nameText, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).trimmed()));
                     index_.otherNameUses.push_back(writtenCount_[name.written]);
                 }
-                shown = at->second;
+                shown = other;
             }
             index_.placeNames.push_back({refs[name.folded], name.target, shown});
         }
 
-        std::sort(regionNames_.begin(), regionNames_.end(), [&](const RawName& a, const RawName& b) {
-            if (a.folded != b.folded)
-                return rank[a.folded] < rank[b.folded];
+        SortByFolded(regionNames_, order.size(), [&](const RawName& a, const RawName& b) {
             if (a.target != b.target)
                 return a.target < b.target;
             return a.code < b.code;  // a name (matched by its beginning) before a code that folds alike
@@ -264,6 +285,27 @@ public:
     }
 
 private:
+    struct RawName;
+
+    // Sorts `names` by the rank of their folded text (below `ranks`), counted
+    // into place, and the names of one text by `before`.
+    template <typename Before>
+    static void SortByFolded(std::vector<RawName>& names, std::size_t ranks, Before before)
+    {
+        std::vector<std::uint32_t> start(ranks + 1, 0);  // by rank: where its names begin
+        for (const RawName& name : names)
+            ++start[name.folded + 1];
+        std::partial_sum(start.begin(), start.end(), start.begin());
+        std::vector<RawName> sorted(names.size());
+        std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+        for (const RawName& name : names)
+            sorted[next[name.folded]++] = name;
+        for (std::size_t r = 0; r < ranks; ++r)
+            if (start[r + 1] - start[r] > 1)
+                std::sort(sorted.begin() + start[r], sorted.begin() + start[r + 1], before);
+        names = std::move(sorted);
+    }
+
     struct RawName {
         std::uint32_t target;  // a place or a region
         std::uint32_t folded;  // in folded_
@@ -303,6 +345,32 @@ private:
         std::uint32_t written = AtlasIndex::kOwnName;
     };
 
+    // The folded texts' indexes in the order of their texts (UTF-16 unit by
+    // unit, as QString compares): most are told apart by their first four
+    // units, compared as one number.
+    std::vector<std::uint32_t> SortedFolded() const
+    {
+        struct Entry {
+            std::uint64_t head;
+            std::uint32_t folded;
+        };
+        std::vector<Entry> entries(folded_.size());
+        for (std::uint32_t f = 0; f < folded_.size(); ++f) {
+            std::uint64_t head = 0;
+            for (qsizetype i = 0; i < 4; ++i)
+                head = head << 16 | (i < folded_[f].size() ? folded_[f][i].unicode() : 0u);
+            entries[f] = {head, f};
+        }
+        std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+            if (a.head != b.head)
+                return a.head < b.head;
+            return View(folded_[a.folded]) < View(folded_[b.folded]);
+        });
+        std::vector<std::uint32_t> order(entries.size());
+        std::transform(entries.begin(), entries.end(), order.begin(), [](const Entry& e) { return e.folded; });
+        return order;
+    }
+
     static std::u16string_view View(QStringView text)
     {
         return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -328,34 +396,36 @@ private:
     // The forms of a catalog's text, made once for each distinct text.
     TextForms CatalogFormsOf(std::string_view utf8)
     {
-        const auto found = catalogForms_.find(utf8);
-        if (found != catalogForms_.end()) {
-            ++writtenCount_[found->second.written];
-            return found->second;
+        const auto [written, added] = catalogForms_.Insert(utf8, static_cast<std::uint32_t>(written_.size()), WrittenText{*this});
+        if (!added) {
+            ++writtenCount_[written];
+            return formsOfWritten_[written];
         }
         TextForms forms = FormsOf(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-        forms.written = static_cast<std::uint32_t>(written_.size());
+        forms.written = written;
         written_.push_back(utf8);
         writtenCount_.push_back(1);
-        return catalogForms_.emplace(utf8, forms).first->second;
+        formsOfWritten_.push_back(forms);
+        return forms;
     }
 
     TextForms FormsOf(const QString& text)
     {
         QString folded = folder_.Fold(text);
         QString shortForm = ShortForm(folded);
+        if (shortForm.isSharedWith(folded)) {  // no word to write short, the common case
+            const std::uint32_t at = Folded(std::move(folded));
+            return {at, at};
+        }
         return {Folded(std::move(folded)), Folded(std::move(shortForm))};
     }
 
     std::uint32_t Folded(QString folded)
     {
-        const auto found = foldedIndex_.find(View(folded));
-        if (found != foldedIndex_.end())
-            return found->second;
-        const auto at = static_cast<std::uint32_t>(folded_.size());
-        folded_.push_back(std::move(folded));
-        // The text of a QString stays where it is when the QString moves.
-        foldedIndex_.emplace(View(folded_.back()), at);
+        const auto [at, added] =
+            foldedIndex_.Insert(View(folded), static_cast<std::uint32_t>(folded_.size()), FoldedText{*this});
+        if (added)
+            folded_.push_back(std::move(folded));
         return at;
     }
 
@@ -379,17 +449,19 @@ private:
 
 
     AtlasIndex& index_;
-    std::unordered_map<quint32, std::uint32_t> placeById_;
+    std::vector<quint32> placeIds_;  // by place of a record: its GeoNames id, or 0
+    FlatIndex<quint32> placeById_;
     QHash<QString, std::uint32_t> regionByKey_;  // "US", "US.TX"; "#<name>" for places without codes
     std::vector<RegionInfo> regions_;
     std::vector<RawName> placeNames_;
     std::vector<RawName> regionNames_;
     TextFolder folder_;
     std::vector<QString> folded_;
-    std::unordered_map<std::u16string_view, std::uint32_t> foldedIndex_;  // views of folded_
+    FlatIndex<std::u16string_view> foldedIndex_;  // views of folded_
     std::vector<std::string_view> written_;  // the other names, UTF-8 in the mapped catalogs
     std::vector<std::uint32_t> writtenCount_;  // by written_: how often a catalog has it
-    std::unordered_map<std::string_view, TextForms> catalogForms_;
+    FlatIndex<std::string_view> catalogForms_;  // the catalogs' texts, to written_
+    std::vector<TextForms> formsOfWritten_;  // by written_
 };
 
 }  // namespace

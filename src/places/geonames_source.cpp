@@ -40,23 +40,39 @@ std::mutex& GeoNamesLock()
 }
 
 // The record of a city in libgeonames's data: id, name, admin code, state,
-// country code, country, time zone, population, latitude, longitude.
+// country code, country, time zone, population, latitude, longitude; read in
+// one call, the strings borrowed from the record.
 constexpr const char* kCityRecordType = "(sssssssudd)";
-constexpr gsize kIdChild = 0;
-constexpr gsize kStateCodeChild = 2;
+constexpr const char* kCityRecordFields = "(&s&s&s&s&s&s&sudd)";
 
-std::string StringChild(GVariant* record, gsize child)
+quint32 IdOf(const char* text)
 {
-    g_autoptr(GVariant) value = g_variant_get_child_value(record, child);
-    return g_variant_get_string(value, nullptr);
+    char* end = nullptr;
+    const unsigned long id = std::strtoul(text, &end, 10);
+    return *text != '\0' && *end == '\0' && id <= 0xffffffffUL ? static_cast<quint32>(id) : 0;
 }
 
-quint32 IdOf(GVariant* record)
+AtlasRecord RecordOf(GeonamesCity* city, StringPool& pool)
 {
-    const std::string text = StringChild(record, kIdChild);
-    char* end = nullptr;
-    const unsigned long id = std::strtoul(text.c_str(), &end, 10);
-    return !text.empty() && *end == '\0' && id <= 0xffffffffUL ? static_cast<quint32>(id) : 0;
+    // A city is the record of the library's compiled resource, as a rule.
+    if (g_variant_is_of_type(city, G_VARIANT_TYPE(kCityRecordType))) {
+        const char *id, *name, *stateCode, *state, *countryCode, *country, *timeZone;
+        guint32 population = 0;
+        double latitude = 0, longitude = 0;
+        g_variant_get(city, kCityRecordFields, &id, &name, &stateCode, &state, &countryCode, &country, &timeZone,
+                      &population, &latitude, &longitude);
+        return {{QString::fromUtf8(name), pool.Get(state), pool.Get(country), pool.Get(timeZone), latitude, longitude,
+                 population},
+                IdOf(id),
+                pool.Get(countryCode),
+                pool.Get(stateCode)};
+    }
+    return {{QString::fromUtf8(geonames_city_get_name(city)), pool.Get(geonames_city_get_state(city)),
+             pool.Get(geonames_city_get_country(city)), pool.Get(geonames_city_get_timezone(city)),
+             geonames_city_get_latitude(city), geonames_city_get_longitude(city), geonames_city_get_population(city)},
+            0,
+            pool.Get(geonames_city_get_country_code(city)),
+            {}};
 }
 
 }  // namespace
@@ -70,20 +86,8 @@ std::vector<AtlasRecord> ReadGeoNamesPlaces()
     StringPool pool;
     for (gint i = 0; i < count; ++i) {
         g_autoptr(GeonamesCity) city = geonames_get_city(i);
-        if (!city)
-            continue;
-        AtlasRecord record{{QString::fromUtf8(geonames_city_get_name(city)), pool.Get(geonames_city_get_state(city)),
-                            pool.Get(geonames_city_get_country(city)), pool.Get(geonames_city_get_timezone(city)),
-                            geonames_city_get_latitude(city), geonames_city_get_longitude(city),
-                            geonames_city_get_population(city)},
-                           0, pool.Get(geonames_city_get_country_code(city)), {}};
-        // A city is the record of the library's compiled resource: the GeoNames
-        // id first, the admin code third.
-        if (g_variant_is_of_type(city, G_VARIANT_TYPE(kCityRecordType))) {
-            record.geoNameId = IdOf(city);
-            record.stateCode = pool.Get(StringChild(city, kStateCodeChild).c_str());
-        }
-        records.push_back(std::move(record));
+        if (city)
+            records.push_back(RecordOf(city, pool));
     }
     return records;
 }

@@ -51,9 +51,11 @@ QString WithShortWords(const QString& folded, qsizetype count)
 
 QString ShortForm(const QString& folded)
 {
-    const bool hasLongWord = std::any_of(ShortWords.begin(), ShortWords.end(), [&folded](const ShortWord& w) {
-        return folded.contains(QStringView(w.whole));
-    });
+    // Every whole word that is written short has a "t"; most names have none.
+    const bool hasLongWord = folded.contains(u't')
+        && std::any_of(ShortWords.begin(), ShortWords.end(), [&folded](const ShortWord& w) {
+               return folded.contains(QStringView(w.whole));
+           });
     return hasLongWord ? WithShortWords(folded, folded.size()) : folded;
 }
 

@@ -55,16 +55,34 @@ bool IsMark(QChar c)
 
 namespace {
 
-// The folded form of text already decomposed (NFKD) and case folded.
-QString FoldedFromDecomposed(QStringView decomposed)
+// Text already decomposed (NFKD) and case folded, character by character as
+// it is folded: marks and full stops left out, every blank, hyphen and comma
+// a blank (' '), apostrophes and letters respelt. Runs of blanks are left.
+QString FoldedCharacters(QStringView decomposed)
 {
     QString folded;
     folded.reserve(decomposed.size());
-    bool pendingBlank = false;
     for (const QChar c : decomposed) {
         if (IsMark(c) || c == u'.')
             continue;
-        if (c.isSpace() || c == u'-' || c == u',') {
+        if (c.isSpace() || c == u'-' || c == u',')
+            folded += u' ';
+        else if (IsApostrophe(c.unicode()))
+            folded += u'\'';
+        else if (const char16_t* typed = RespellingOf(c.unicode()))
+            folded += QStringView(typed);
+        else
+            folded += c;
+    }
+    return folded;
+}
+
+// Appends `piece` of FoldedCharacters to `folded`, a run of blanks as one
+// blank between words.
+void AppendWithSingleBlanks(QStringView piece, QString& folded, bool& pendingBlank)
+{
+    for (const QChar c : piece) {
+        if (c == u' ') {
             pendingBlank = !folded.isEmpty();
             continue;
         }
@@ -72,13 +90,16 @@ QString FoldedFromDecomposed(QStringView decomposed)
             folded += u' ';
             pendingBlank = false;
         }
-        if (IsApostrophe(c.unicode()))
-            folded += u'\'';
-        else if (const char16_t* typed = RespellingOf(c.unicode()))
-            folded += QStringView(typed);
-        else
-            folded += c;
+        folded += c;
     }
+}
+
+// The folded form of text already decomposed (NFKD) and case folded.
+QString FoldedFromDecomposed(QStringView decomposed)
+{
+    QString folded;
+    bool pendingBlank = false;
+    AppendWithSingleBlanks(FoldedCharacters(decomposed), folded, pendingBlank);
     return folded;
 }
 
@@ -118,21 +139,22 @@ QString TextFolder::Fold(QStringView text)
         return folded;
     }
     // Decomposition and case folding go letter by letter, except across a
-    // surrogate pair.
-    QString decomposed;
-    decomposed.reserve(text.size() + 4);
+    // surrogate pair; each letter's folded characters are kept.
+    QString folded;
+    folded.reserve(text.size() + 4);
+    bool pendingBlank = false;
     for (const QChar c : text) {
         if (c.isSurrogate())
             return FoldedForMatching(text);
         std::uint32_t& piece = pieceOf_[c.unicode()];
         if (piece == kUnknown) {
-            const QString own = Decomposed(QStringView(&c, 1));
+            const QString own = FoldedCharacters(Decomposed(QStringView(&c, 1)));
             piece = static_cast<std::uint32_t>(pieces_.size()) << 8 | static_cast<std::uint32_t>(own.size());
             pieces_ += own;
         }
-        decomposed += QStringView(pieces_).mid(piece >> 8, piece & 0xff);
+        AppendWithSingleBlanks(QStringView(pieces_).mid(piece >> 8, piece & 0xff), folded, pendingBlank);
     }
-    return FoldedFromDecomposed(decomposed);
+    return folded;
 }
 
 }  // namespace lunarys::places

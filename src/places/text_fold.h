@@ -26,7 +26,7 @@ public:
 
 private:
     static constexpr std::uint32_t kUnknown = 0xffffffff;
-    std::vector<std::uint32_t> pieceOf_;  // by UTF-16 unit: offset << 8 | length in pieces_
+    std::vector<std::uint32_t> pieceOf_;  // by UTF-16 unit: offset << 8 | length in pieces_ of its folded characters
     QString pieces_;
 };
 
