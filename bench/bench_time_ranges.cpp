@@ -87,6 +87,29 @@ void BM_RangeHoldingAt80North(benchmark::State& state)
 }
 BENCHMARK(BM_RangeHoldingAt80North)->Unit(benchmark::kMicrosecond);
 
+// Near the pole, where the ascendant creeps most of the day.
+void BM_RangesOfDayAt89North(benchmark::State& state)
+{
+    const ChartState chart = WorkedExampleChart("89");
+    const DayClock clock = FixedOffsetClock(chart);
+    for (auto _ : state) {
+        auto ranges = RangesOfDay(chart, clock);
+        benchmark::DoNotOptimize(ranges.data());
+    }
+}
+BENCHMARK(BM_RangesOfDayAt89North)->Unit(benchmark::kMicrosecond);
+
+void BM_RangeHoldingAt89North(benchmark::State& state)
+{
+    const ChartState chart = WorkedExampleChart("89");
+    const DayClock clock = FixedOffsetClock(chart);
+    for (auto _ : state) {
+        auto range = RangeHolding(chart, clock);
+        benchmark::DoNotOptimize(range);
+    }
+}
+BENCHMARK(BM_RangeHoldingAt89North)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

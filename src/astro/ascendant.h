@@ -11,4 +11,13 @@ namespace lunarys::astro {
 double AscendantLongitude(double centuries1900, double utHours, double longitudeWestDeg,
                           double latitudeNorthDeg);
 
+// The sidereal angle the ascendant is taken from (the right ascension of the
+// midheaven), in degrees, not reduced into a turn; same arguments.
+double RamcDegrees(double centuries1900, double utHours, double longitudeWestDeg);
+
+// The most degrees the ascendant can move per degree of that angle while the
+// angle runs from ramcFromDeg to ramcToDeg (from <= to); infinity where the
+// ecliptic can come near the horizon and the ascendant jump.
+double AscendantRateBound(double centuries1900, double ramcFromDeg, double ramcToDeg, double latitudeNorthDeg);
+
 }  // namespace lunarys::astro

@@ -21,7 +21,8 @@
 //   horizon, that is within 66.5 degrees of the equator (its rate against
 //   sidereal time, (cos e + tan(lat) sin e sin RAMC) / (...), stays positive
 //   there, at least 0.47). Nearer the poles it can stand still and turn back,
-//   and there it is looked at minute by minute.
+//   and there its house is followed minute by minute, passing over the
+//   minutes in which a bound on its speed shows it cannot leave the house.
 // Universal time itself never runs backwards from one minute of the clock to
 // the next. So a whole degree counted on is a non-decreasing step function of
 // the minute: equal counts at two minutes mean no change between them, and
@@ -145,13 +146,7 @@ public:
         for (const Kept& kept : kept_[body])
             if (kept.position == position)
                 return kept.longitude;
-        int minute = 0;
-        const ClockSetting& setting = minutes_.Piece(position, minute).Setting;
-        chart_.BirthHour = static_cast<std::int16_t>(minute / 60);
-        chart_.BirthMinute = static_cast<std::int16_t>(minute % 60);
-        chart_.TimeZoneHours = setting.ZoneHours;
-        chart_.TimeZoneMinutes = setting.ZoneMinutes;
-        chart_.DaylightSaving = setting.DaylightSaving;
+        SetMinute(position);
         double longitude = 0;
         switch (body) {
         case Sun: ComputeSun(chart_); longitude = chart_.SunLongitude; break;
@@ -162,7 +157,28 @@ public:
         return longitude;
     }
 
+    // The sidereal angle the ascendant is taken from, and a bound on the
+    // ascendant's rate against it between two of its values (see
+    // KeepingMinutes).
+    double SiderealAngle(int position)
+    {
+        SetMinute(position);
+        return SiderealAngleDeg(chart_);
+    }
+    double AscendantRate(double fromDeg, double toDeg) const { return AscendantRateBound(chart_, fromDeg, toDeg); }
+
 private:
+    void SetMinute(int position)
+    {
+        int minute = 0;
+        const ClockSetting& setting = minutes_.Piece(position, minute).Setting;
+        chart_.BirthHour = static_cast<std::int16_t>(minute / 60);
+        chart_.BirthMinute = static_cast<std::int16_t>(minute % 60);
+        chart_.TimeZoneHours = setting.ZoneHours;
+        chart_.TimeZoneMinutes = setting.ZoneMinutes;
+        chart_.DaylightSaving = setting.DaylightSaving;
+    }
+
     struct Kept {
         int position = -1;
         double longitude = 0;
@@ -436,12 +452,8 @@ private:
     {
         const int house = now.House();
         const int midpoint = now.Midpoint();
-        if (polar_) {
-            for (int p = position + 1; p <= last_; ++p)
-                if (MidpointHouse(ascendant_.WholeAt(p), midpoint) != house)
-                    return p;
-            return last_ + 1;
-        }
+        if (polar_)
+            return PolarHouseChange(position, house, midpoint, 1);
         ascendant_.Anchor(position);
         const int target = 30 * (FloorDiv(ascendant_.Count(position) - midpoint - 1, 30) + 1) + midpoint + 1;
         double rate = kAscendantMeanRate;
@@ -462,12 +474,8 @@ private:
     {
         const int house = now.House();
         const int midpoint = now.Midpoint();
-        if (polar_) {
-            for (int p = position - 1; p >= 0; --p)
-                if (MidpointHouse(ascendant_.WholeAt(p), midpoint) != house)
-                    return p + 1;
-            return 0;
-        }
+        if (polar_)
+            return PolarHouseChange(position, house, midpoint, -1) + 1;
         ascendant_.Anchor(position);
         const int target = 30 * FloorDiv(ascendant_.Count(position) - midpoint - 1, 30) + midpoint + 1;
         double rate = kAscendantMeanRate;
@@ -480,6 +488,70 @@ private:
             to = from;
         }
         return 0;
+    }
+
+    // Beyond the polar circle: the first minute after this one (direction 1)
+    // or before it (-1) whose house differs from `house`, the midpoint staying
+    // as it is; one past the day's last minute, or -1, when there is none.
+    // Minutes the ascendant surely cannot leave the house in are passed over;
+    // the others are looked at one by one.
+    int PolarHouseChange(int position, int house, int midpoint, int direction)
+    {
+        const int end = direction > 0 ? last_ + 1 : -1;
+        for (int p = position;;) {
+            p += direction * KeepingMinutes(p, midpoint, direction);
+            const int next = p + direction;
+            if (next == end || MidpointHouse(ascendant_.WholeAt(next), midpoint) != house)
+                return next;
+            p = next;
+        }
+    }
+
+    // How many minutes on from this one (in the direction) surely keep its
+    // house. The house is the block of 30 whole degrees of the ascendant that
+    // holds this minute's, so the ascendant must first move by the distance
+    // from its longitude to the nearer end of the block. Over an interval it
+    // moves at most the bound of its rate against the sidereal angle (which
+    // only grows with the minute) times the angle's growth. The bound is made
+    // 1% larger and the distance 1e-6 degree shorter, far more than the
+    // rounding of the longitudes, the small steps the ascendant's quadrant
+    // corrections make, and the change of the obliquity in a day can move
+    // them. No minute is passed over where the bound is infinite (the
+    // ecliptic near the horizon) or the distance too short.
+    int KeepingMinutes(int position, int midpoint, int direction)
+    {
+        const int room = direction > 0 ? last_ - position : position;
+        const double longitude = sky_.Longitude(Ascendant, position);
+        const int whole = Whole(longitude);
+        const double fraction = longitude - whole;
+        const int within = Mod360(midpoint - Mod360(whole)) % 30;   // whole degrees below the block's upper end
+        const double distance = std::min(within + 1 - fraction, fraction + 29 - within) - 1e-6;
+        if (room == 0 || !(distance > 0))
+            return 0;
+        const double angle = sky_.SiderealAngle(position);
+        const auto moved = [&](int minutes, double rate) {
+            return rate * std::abs(sky_.SiderealAngle(position + direction * minutes) - angle);
+        };
+        int keep = 0;
+        // A first bound over a long interval, then over intervals twice the
+        // minutes the last allowed, on which the bound is usually smaller.
+        int window = std::min(room, kAscendantStep);
+        for (int pass = 0; pass < 3 && window > keep; ++pass) {
+            const double end = sky_.SiderealAngle(position + direction * window);
+            const double rate = 1.01 * sky_.AscendantRate(std::min(angle, end), std::max(angle, end));
+            if (moved(window, rate) < distance)
+                return window;
+            // The angle grows about 0.2507 degree a minute: start there and
+            // shorten until the bound holds.
+            int minutes = static_cast<int>(std::clamp(distance / (rate * 0.2507), 0.0, window - 1.0));
+            while (minutes > keep && !(moved(minutes, rate) < distance))
+                --minutes;
+            if (minutes <= keep)
+                return keep;
+            keep = minutes;
+            window = std::min(2 * minutes, room);
+        }
+        return keep;
     }
 
     ClockMinutes minutes_;

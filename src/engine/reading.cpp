@@ -143,6 +143,19 @@ void ComputeMoon(ChartState& chart)
 
 void ComputeAscendant(ChartState& chart) { AscendantStep(chart, MomentOf(chart)); }
 
+double SiderealAngleDeg(const ChartState& chart)
+{
+    const astro::BirthMoment moment = MomentOf(chart);
+    return astro::RamcDegrees(astro::JulianCenturiesSince(moment, astro::J1900Jdn),
+                              astro::UniversalHoursOnLocalDate(moment), LongitudeWestDeg(chart));
+}
+
+double AscendantRateBound(const ChartState& chart, double fromDeg, double toDeg)
+{
+    return astro::AscendantRateBound(astro::JulianCenturiesSince(MomentOf(chart), astro::J1900Jdn), fromDeg, toDeg,
+                                     LatitudeNorthDeg(chart));
+}
+
 Reading ReadingOf(const ChartState& chart, const Birth& birth)
 {
     Reading reading;

@@ -30,6 +30,13 @@ void ComputeSun(ChartState& chart);
 void ComputeMoon(ChartState& chart);
 void ComputeAscendant(ChartState& chart);
 
+// For the chart's place and birth moment: the sidereal angle its ascendant is
+// taken from, in degrees (not reduced into a turn), and the most degrees the
+// ascendant can move per degree of that angle while the angle runs from
+// `fromDeg` to `toDeg`; infinity where the ascendant can jump.
+double SiderealAngleDeg(const ChartState& chart);
+double AscendantRateBound(const ChartState& chart, double fromDeg, double toDeg);
+
 // From the whole-degree Sun and Moon longitudes and the ascendant already in
 // the chart: the midpoint's degree, sign and house.
 void FormMidpoint(ChartState& chart);

@@ -237,9 +237,7 @@ public:
         // Of a place's names that fold alike, its own is kept, else the
         // spelling most catalogs use ("Kiev" before "Kíev").
         const auto own = [](const RawName& n) { return n.written == AtlasIndex::kOwnName; };
-        std::sort(placeNames_.begin(), placeNames_.end(), [&](const RawName& a, const RawName& b) {
-            if (a.folded != b.folded)
-                return a.folded < b.folded;
+        SortByFolded(placeNames_, order.size(), [&](const RawName& a, const RawName& b) {
             if (a.target != b.target)
                 return a.target < b.target;
             if (own(a) != own(b))
@@ -271,9 +269,7 @@ public:
             index_.placeNames.push_back({refs[name.folded], name.target, shown});
         }
 
-        std::sort(regionNames_.begin(), regionNames_.end(), [&](const RawName& a, const RawName& b) {
-            if (a.folded != b.folded)
-                return a.folded < b.folded;
+        SortByFolded(regionNames_, order.size(), [&](const RawName& a, const RawName& b) {
             if (a.target != b.target)
                 return a.target < b.target;
             return a.code < b.code;  // a name (matched by its beginning) before a code that folds alike
@@ -289,6 +285,27 @@ public:
     }
 
 private:
+    struct RawName;
+
+    // Sorts `names` by the rank of their folded text (below `ranks`), counted
+    // into place, and the names of one text by `before`.
+    template <typename Before>
+    static void SortByFolded(std::vector<RawName>& names, std::size_t ranks, Before before)
+    {
+        std::vector<std::uint32_t> start(ranks + 1, 0);  // by rank: where its names begin
+        for (const RawName& name : names)
+            ++start[name.folded + 1];
+        std::partial_sum(start.begin(), start.end(), start.begin());
+        std::vector<RawName> sorted(names.size());
+        std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+        for (const RawName& name : names)
+            sorted[next[name.folded]++] = name;
+        for (std::size_t r = 0; r < ranks; ++r)
+            if (start[r + 1] - start[r] > 1)
+                std::sort(sorted.begin() + start[r], sorted.begin() + start[r + 1], before);
+        names = std::move(sorted);
+    }
+
     struct RawName {
         std::uint32_t target;  // a place or a region
         std::uint32_t folded;  // in folded_

@@ -1,4 +1,5 @@
 #include "astro/ascendant.h"
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,31 @@ TEST(Ascendant, MovesForwardWithLocalSiderealTime)
         const double step = std::fmod(b - a + 360.0, 360.0);
         EXPECT_GT(step, 0.0) << minute;
         EXPECT_LT(step, 5.0) << minute;
+    }
+}
+
+// The bound on the ascendant's speed, against its motion in steps of a tenth
+// of a degree of sidereal angle (give or take rounding), from the equator to
+// near the pole and south: never exceeded, and reached within 10% somewhere
+// in the turn.
+TEST(Ascendant, SpeedStaysWithinItsBoundAndReachesIt)
+{
+    constexpr double t = 0.9;
+    const double latitudes[] = {0, 40, 66.6, 70, 80, 89, -75};
+    for (const double latitude : latitudes) {
+        double closest = 0;
+        for (double west = 0; west < 360; west += 2) {   // windows of 2 degrees of the angle
+            const double bound = AscendantRateBound(t, RamcDegrees(t, 0, west + 2), RamcDegrees(t, 0, west), latitude);
+            ASSERT_TRUE(std::isfinite(bound) || latitude == 66.6) << latitude;
+            for (double step = 0; step < 2; step += 0.1) {
+                const double a = AscendantLongitude(t, 0, west + 2 - step, latitude);
+                const double b = AscendantLongitude(t, 0, west + 2 - step - 0.1, latitude);
+                const double moved = std::abs(std::remainder(b - a, 360.0));
+                EXPECT_LE(moved, bound * 0.1 * 1.0001) << latitude << " " << west;
+                closest = std::max(closest, moved / (bound * 0.1));
+            }
+        }
+        EXPECT_GT(closest, 0.9) << latitude;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "engine/birth_time_ranges.h"
 
 #include <cmath>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,36 @@ TEST(BirthTimeRanges, AgreeMinuteByMinuteWithSingleReadings)
     };
     for (const Day& day : days)
         ExpectRangesAgreeWithSingleReadings(day);
+}
+
+// Beyond the polar circle the search passes over minutes in which a bound on
+// the ascendant's speed says the house cannot change; every minute of these
+// days, from just past the circle (where the ascendant jumps) to near the
+// pole, north and south, in every season, must still agree with the minute's
+// own reading.
+TEST(BirthTimeRanges, AgreeWithSingleReadingsBeyondThePolarCircles)
+{
+    struct Latitude {
+        int degrees;
+        int minutes;
+        bool south;
+    };
+    const Latitude latitudes[] = {{66, 40, false}, {70, 0, false}, {75, 30, true}, {80, 0, false}, {85, 0, true},
+                                  {89, 50, false}};
+    const int dates[][3] = {{1936, 3, 20}, {1968, 6, 21}, {2003, 9, 23}, {2044, 12, 21}};
+    for (const Latitude& latitude : latitudes) {
+        for (const auto& date : dates) {
+            const BirthInput in = Birth(date[0], date[1], date[2], kCentralEuropeanTime, 15 + date[1], 20, date[2] % 2 == 0,
+                                        latitude.degrees, latitude.minutes, latitude.south);
+            const std::string what = std::to_string(latitude.degrees) + (latitude.south ? " S " : " N ") +
+                                     std::to_string(date[0]) + "-" + std::to_string(date[1]);
+            ExpectRangesAgreeWithSingleReadings({what.c_str(), in, {}});
+        }
+    }
+    // A clock put back an hour, whose universal time jumps an hour at once.
+    ExpectRangesAgreeWithSingleReadings(
+        {"clocks put back an hour at Longyearbyen", Birth(1985, 9, 29, kCentralEuropeanTime, 15, 38, true, 78, 13, false),
+         FallBack()});
 }
 
 // The search skips a body that cannot reach its next degree in the time, by
