@@ -1,5 +1,8 @@
 // Birth-time sensitivity: the whole day split into its ranges, and the one
-// range that holds the birth minute (what every reading carries).
+// range that holds the birth minute (what every reading carries), for the
+// worked example moved to other latitudes north. Beyond the polar circle the
+// ascendant can creep for hours, which is where the search has most to do;
+// 80 degrees is the farthest north the ranges are meant to stay fast.
 #include <benchmark/benchmark.h>
 
 #include "engine/birth_time_ranges.h"
@@ -10,10 +13,10 @@ namespace {
 
 using namespace lunarys::engine;
 
-ChartState WorkedExampleChart(const char* latitudeDegrees = "18")
+ChartState WorkedExampleChartAt(std::int64_t latitudeDegrees)
 {
     BirthInput input = lunarys::testing::MaryAnn();
-    input.LatitudeDegrees = QString::fromLatin1(latitudeDegrees);
+    input.LatitudeDegrees = QString::number(latitudeDegrees);
     ChartState chart;
     RunReading(input, chart);
     return chart;
@@ -21,94 +24,25 @@ ChartState WorkedExampleChart(const char* latitudeDegrees = "18")
 
 void BM_RangesOfDay(benchmark::State& state)
 {
-    const ChartState chart = WorkedExampleChart();
+    const ChartState chart = WorkedExampleChartAt(state.range(0));
     const DayClock clock = FixedOffsetClock(chart);
     for (auto _ : state) {
         auto ranges = RangesOfDay(chart, clock);
         benchmark::DoNotOptimize(ranges.data());
     }
 }
-BENCHMARK(BM_RangesOfDay)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangesOfDay)->ArgName("latitude")->Arg(18)->Arg(70)->Arg(80)->Arg(89)->Unit(benchmark::kMicrosecond);
 
 void BM_RangeHolding(benchmark::State& state)
 {
-    const ChartState chart = WorkedExampleChart();
+    const ChartState chart = WorkedExampleChartAt(state.range(0));
     const DayClock clock = FixedOffsetClock(chart);
     for (auto _ : state) {
         auto range = RangeHolding(chart, clock);
         benchmark::DoNotOptimize(range);
     }
 }
-BENCHMARK(BM_RangeHolding)->Unit(benchmark::kMicrosecond);
-
-// Beyond the polar circle the ascendant is taken minute by minute.
-void BM_RangesOfDayAt70North(benchmark::State& state)
-{
-    const ChartState chart = WorkedExampleChart("70");
-    const DayClock clock = FixedOffsetClock(chart);
-    for (auto _ : state) {
-        auto ranges = RangesOfDay(chart, clock);
-        benchmark::DoNotOptimize(ranges.data());
-    }
-}
-BENCHMARK(BM_RangesOfDayAt70North)->Unit(benchmark::kMicrosecond);
-
-void BM_RangeHoldingAt70North(benchmark::State& state)
-{
-    const ChartState chart = WorkedExampleChart("70");
-    const DayClock clock = FixedOffsetClock(chart);
-    for (auto _ : state) {
-        auto range = RangeHolding(chart, clock);
-        benchmark::DoNotOptimize(range);
-    }
-}
-BENCHMARK(BM_RangeHoldingAt70North)->Unit(benchmark::kMicrosecond);
-
-// The farthest north the ranges are meant to stay fast.
-void BM_RangesOfDayAt80North(benchmark::State& state)
-{
-    const ChartState chart = WorkedExampleChart("80");
-    const DayClock clock = FixedOffsetClock(chart);
-    for (auto _ : state) {
-        auto ranges = RangesOfDay(chart, clock);
-        benchmark::DoNotOptimize(ranges.data());
-    }
-}
-BENCHMARK(BM_RangesOfDayAt80North)->Unit(benchmark::kMicrosecond);
-
-void BM_RangeHoldingAt80North(benchmark::State& state)
-{
-    const ChartState chart = WorkedExampleChart("80");
-    const DayClock clock = FixedOffsetClock(chart);
-    for (auto _ : state) {
-        auto range = RangeHolding(chart, clock);
-        benchmark::DoNotOptimize(range);
-    }
-}
-BENCHMARK(BM_RangeHoldingAt80North)->Unit(benchmark::kMicrosecond);
-
-// Near the pole, where the ascendant creeps most of the day.
-void BM_RangesOfDayAt89North(benchmark::State& state)
-{
-    const ChartState chart = WorkedExampleChart("89");
-    const DayClock clock = FixedOffsetClock(chart);
-    for (auto _ : state) {
-        auto ranges = RangesOfDay(chart, clock);
-        benchmark::DoNotOptimize(ranges.data());
-    }
-}
-BENCHMARK(BM_RangesOfDayAt89North)->Unit(benchmark::kMicrosecond);
-
-void BM_RangeHoldingAt89North(benchmark::State& state)
-{
-    const ChartState chart = WorkedExampleChart("89");
-    const DayClock clock = FixedOffsetClock(chart);
-    for (auto _ : state) {
-        auto range = RangeHolding(chart, clock);
-        benchmark::DoNotOptimize(range);
-    }
-}
-BENCHMARK(BM_RangeHoldingAt89North)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeHolding)->ArgName("latitude")->Arg(18)->Arg(70)->Arg(80)->Arg(89)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
