@@ -85,28 +85,11 @@ void AppendLatitude(QString& out, const engine::Birth& b)
 {
     AppendAngle(out, b.LatitudeDegrees, b.LatitudeMinutes, b.LatitudeIsSouth ? u'S' : u'N');
 }
-QString DateText(const engine::Birth& b)
+// One field of a birth as its own text, from the appender that writes it into a row.
+QString TextOf(void (*append)(QString&, const engine::Birth&), const engine::Birth& b)
 {
     QString text;
-    AppendDate(text, b);
-    return text;
-}
-QString TimeText(const engine::Birth& b)
-{
-    QString text;
-    AppendTime(text, b);
-    return text;
-}
-QString Longitude(const engine::Birth& b)
-{
-    QString text;
-    AppendLongitude(text, b);
-    return text;
-}
-QString Latitude(const engine::Birth& b)
-{
-    QString text;
-    AppendLatitude(text, b);
+    append(text, b);
     return text;
 }
 // City, State and Country as typed, the empty ones left out.
@@ -271,9 +254,9 @@ QJsonObject AsJson(const engine::Birth& b)
         clock = {{QStringLiteral("timeZone"), QJsonValue()}, {QStringLiteral("zone"), list.ZoneIndex},
                  {QStringLiteral("zoneItem"), ZoneItem(list.ZoneIndex)}, {QStringLiteral("daylightSaving"), list.DaylightSaving}};
     }
-    QJsonObject person{{QStringLiteral("name"), b.Name},         {QStringLiteral("date"), DateText(b)},
-                       {QStringLiteral("time"), TimeText(b)},    {QStringLiteral("clock"), clock},
-                       {QStringLiteral("lon"), Longitude(b)},    {QStringLiteral("lat"), Latitude(b)},
+    QJsonObject person{{QStringLiteral("name"), b.Name},         {QStringLiteral("date"), TextOf(AppendDate, b)},
+                       {QStringLiteral("time"), TextOf(AppendTime, b)},    {QStringLiteral("clock"), clock},
+                       {QStringLiteral("lon"), TextOf(AppendLongitude, b)},    {QStringLiteral("lat"), TextOf(AppendLatitude, b)},
                        {QStringLiteral("city"), b.City},         {QStringLiteral("state"), b.State},
                        {QStringLiteral("country"), b.Country},   {QStringLiteral("place"), QJsonValue()}};
     if (b.Place)
