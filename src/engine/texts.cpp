@@ -17,9 +17,7 @@ QString ReadText(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text;
+    return QString::fromUtf8(file.readAll());
 }
 
 QString FolderOf(SignTextKind kind)
@@ -52,6 +50,13 @@ QString HouseTextPath(int house)
     if (house < 1 || house > static_cast<int>(Houses.size()))
         return {};
     return QStringLiteral(":/content/houses/%1.txt").arg(house, 2, 10, QLatin1Char('0'));
+}
+
+QString WithCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
 }
 
 QString SunGeneralText() { return ReadText(SunGeneralTextPath()); }

@@ -9,12 +9,16 @@ namespace lunarys::engine {
 // The interpretive texts kept by sign.
 enum class SignTextKind { SunInSign, MoonInSign, GeneralTraits, PositiveTraits, NegativeTraits, Personality };
 
-// Texts come from the data files compiled into the program, with every line
-// break as CR LF. A text that is not there reads as empty.
+// Texts come from the data files compiled into the program, with LF line
+// breaks. A text that is not there reads as empty.
 QString SunGeneralText();
 QString MoonGeneralText();
 QString SignText(SignTextKind kind, int sign);   // sign 0 = Aries .. 11 = Pisces
 QString HouseText(int house);                    // 1..12
+
+// A text with every line break as CR LF, as the JSON and CSV records write
+// the texts.
+QString WithCrLf(QString text);
 
 // The resource path of each text, for the tests of the content itself.
 QString SunGeneralTextPath();

@@ -115,7 +115,7 @@ const TextShape kShapes[] = {
 
 struct LoadedText {
     QString path;   // relative to content/
-    QString text;   // through the loader
+    QString text;   // through the loader, line breaks as CR LF
     QByteArray raw; // the file's bytes
 };
 
@@ -127,7 +127,7 @@ std::vector<LoadedText> LoadEveryText()
         QByteArray raw;
         if (file.open(QIODevice::ReadOnly))
             raw = file.readAll();
-        all.push_back({resource.mid(QStringLiteral(":/content/").size()), text, raw});
+        all.push_back({resource.mid(QStringLiteral(":/content/").size()), WithCrLf(text), raw});
     };
     add(SunGeneralTextPath(), SunGeneralText());
     add(MoonGeneralTextPath(), MoonGeneralText());
@@ -220,7 +220,7 @@ TEST(Content, HouseTextsOneNineAndElevenEndWithOneBlank)
 
 TEST(Content, LeoGeneralTraitsHasOneSingleLineBreak)
 {
-    const QString leo = SignText(SignTextKind::GeneralTraits, 4);
+    const QString leo = WithCrLf(SignText(SignTextKind::GeneralTraits, 4));
     EXPECT_EQ(leo.count(QStringLiteral("\r\n\r\n")), 3);
     EXPECT_EQ(leo.count(QStringLiteral("\r\n")), 7);
 }
@@ -232,7 +232,7 @@ TEST(Content, PersonalityTextsShareTheirTemperamentsParagraphs)
 {
     std::map<std::string_view, std::pair<QString, QString>> paragraphs;
     for (const int sign : {0, 1}) {
-        const QStringList parts = SignText(SignTextKind::Personality, sign).split(QStringLiteral("\r\n\r\n"));
+        const QStringList parts = SignText(SignTextKind::Personality, sign).split(QStringLiteral("\n\n"));
         ASSERT_EQ(parts.size(), 2);
         paragraphs[Signs[sign].Temperament] = {parts[0], parts[1]};
     }
@@ -249,7 +249,7 @@ TEST(Content, PersonalityTextsShareTheirTemperamentsParagraphs)
         const auto& [first, second] = paragraphs[Signs[sign].Temperament];
         EXPECT_EQ(first.size(), lengths.at(Signs[sign].Temperament).first);
         EXPECT_EQ(second.size(), lengths.at(Signs[sign].Temperament).second);
-        const QString joined = sign < 2 ? first + QStringLiteral("\r\n\r\n") + second : first + second;
+        const QString joined = sign < 2 ? first + QStringLiteral("\n\n") + second : first + second;
         EXPECT_EQ(SignText(SignTextKind::Personality, sign), joined) << Signs[sign].FullName;
     }
 }
