@@ -1,7 +1,6 @@
 #include "export/birth_details.h"
 
 #include <QDate>
-#include <QLocale>
 #include <QStringList>
 
 #include "engine/qt_text.h"
@@ -35,9 +34,7 @@ QList<DetailLine> BirthDetailLines(const engine::Reading& r)
 {
     const engine::Birth& b = r.Birth;
     QList<DetailLine> lines;
-    // Month names in English whatever the desktop's language, as the window lists them.
-    lines.append({QStringLiteral("Date of birth"), QLocale::c().toString(QDate(b.Year, b.Month, b.Day),
-                                                                          QStringLiteral("d MMMM yyyy"))});
+    lines.append({QStringLiteral("Date of birth"), engine::DateText(QDate(b.Year, b.Month, b.Day))});
     lines.append({QStringLiteral("Time of birth"),
                   QStringLiteral("%1:%2").arg(b.Hour, 2, 10, QLatin1Char('0')).arg(b.Minute, 2, 10, QLatin1Char('0'))});
     const QString zone = ZoneText(r);

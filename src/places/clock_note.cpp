@@ -6,24 +6,13 @@
 #include <QDate>
 #include <QTime>
 
+#include "engine/qt_text.h"
 #include "engine/zones.h"
 #include "places/clock_history.h"
 
 namespace lunarys::places {
 
 namespace {
-
-constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
-                                                  "July",    "August",   "September", "October", "November", "December"};
-
-// "4 July 1990", in English whatever the user's locale.
-QString DateText(QDate date)
-{
-    return QStringLiteral("%1 %2 %3")
-        .arg(date.day())
-        .arg(QLatin1String(MonthNames[static_cast<std::size_t>(date.month() - 1)]))
-        .arg(date.year());
-}
 
 QString TimeText(QTime time) { return time.toString(QStringLiteral("HH:mm")); }
 
@@ -61,9 +50,9 @@ QString ClockNoteNamed(const QString& clockName, const BirthClock& clock)
     const QDate utDate = clock.universalTime.date();
     QString universal = TimeText(clock.universalTime.time()) + QStringLiteral(" UT");
     if (utDate != clock.localDate)
-        universal += QStringLiteral(" on ") + DateText(utDate);
+        universal += QStringLiteral(" on ") + engine::DateText(utDate);
     return QStringLiteral("%1 on %2 %3: %4, %5 \u2192 %6%7")
-        .arg(clockName, DateText(clock.localDate), TimeText(clock.localTime), OffsetText(clock.offsetMinutes),
+        .arg(clockName, engine::DateText(clock.localDate), TimeText(clock.localTime), OffsetText(clock.offsetMinutes),
              DaylightText(clock), universal, ChangeText(clock.kind));
 }
 

@@ -4,16 +4,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QStringList>
 
+#include "engine/qt_text.h"
 #include "presentation/reading_labels.h"
 
 namespace lunarys::presentation {
 
 namespace {
 
-QString DateText(const engine::Birth& birth)
+QString IsoDateText(const engine::Birth& birth)
 {
     return QStringLiteral("%1-%2-%3")
         .arg(birth.Year, 4, 10, QLatin1Char('0'))
@@ -72,7 +72,7 @@ QByteArray TimeRangesAsJson(const engine::Birth& birth, const std::vector<engine
         list.append(object);
     }
     const QJsonObject document{{QStringLiteral("name"), birth.Name},
-                          {QStringLiteral("date"), DateText(birth)},
+                          {QStringLiteral("date"), IsoDateText(birth)},
                           {QStringLiteral("ranges"), list}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
@@ -81,7 +81,7 @@ QString TimeRangesAsText(const engine::Birth& birth, const std::vector<engine::T
                          const engine::DayClock& day)
 {
     const std::vector<engine::ClockChange> changes = day.Changes();
-    QString out = QStringLiteral("Birth times of %1 on %2 that give the same reading\n\n").arg(birth.Name, DateText(birth));
+    QString out = QStringLiteral("Birth times of %1 on %2 that give the same reading\n\n").arg(birth.Name, IsoDateText(birth));
     const auto row = [&out](const QString& from, const QString& to, const QString& sun, const QString& moon,
                             const QString& midpoint, const QString& house) {
         out += QStringLiteral("%1  %2  %3  %4  %5  %6\n")
@@ -118,10 +118,9 @@ QString HoldsSentence(const engine::Reading& reading)
         return {};
     const engine::Birth& b = reading.Birth;
     const QString zone = reading.Clock.TimeZone.isEmpty() ? QString() : QStringLiteral(" in ") + reading.Clock.TimeZone;
-    // Month names in English whatever the desktop's language.
     return QStringLiteral("No clock showed %1 on %2%3: the clocks went from %4 to %5.")
         .arg(MinuteOfDayText(60 * b.Hour + b.Minute),
-             QLocale::c().toString(QDate(b.Year, b.Month, b.Day), QStringLiteral("d MMMM yyyy")), zone,
+             engine::DateText(QDate(b.Year, b.Month, b.Day)), zone,
              MinuteOfDayText(reading.Skipped->From), MinuteOfDayText((reading.Skipped->To + 1) % engine::MinutesPerDay));
 }
 

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,8 +42,6 @@ namespace lunarys::ui {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonths{"January", "February", "March",     "April",   "May",      "June",
-                                              "July",    "August",   "September", "October", "November", "December"};
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
@@ -468,8 +467,8 @@ void FrmMain::SetTabOrder()
 
 void FrmMain::Load()
 {
-    for (const char* month : kMonths)
-        cboMonth_->addItem(Latin1(month));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth_->addItem(QLocale::c().monthName(month));
     FillZoneList(*cmbTimeZone_);
     AddNumbers(*cboDate_, 1, 31);
     AddNumbers(*cboYear_, kFirstYear, kLastYear);
