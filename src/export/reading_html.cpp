@@ -40,24 +40,31 @@ p { margin: 0 0 0.8rem; }
 
 QString E(const QString& text) { return text.toHtmlEscaped(); }
 
-void List(QString& out, const QString& heading, const QList<DetailLine>& lines)
+void List(QString& out, const DetailList& list)
 {
-    out += QStringLiteral("<h2>%1</h2>\n<dl>\n").arg(E(heading));
-    for (const DetailLine& line : lines)
+    out += QStringLiteral("<h2>%1</h2>\n<dl>\n").arg(E(list.Heading));
+    for (const DetailLine& line : list.Lines)
         out += QStringLiteral("<dt>%1</dt><dd>%2</dd>\n").arg(E(line.Caption), E(line.Value));
     out += QStringLiteral("</dl>\n");
+}
+
+void Heading(QString& out, int level, const QString& caption)
+{
+    out += QStringLiteral("<h%1>%2</h%1>\n").arg(level + 1).arg(E(caption));
 }
 
 void Block(QString& out, const OutlineBlock& block)
 {
     switch (block.kind) {
     case OutlineBlock::Kind::Heading:
-        out += QStringLiteral("<h%1>%2</h%1>\n").arg(block.Level + 1).arg(E(block.Caption));
+        Heading(out, block.Level, block.Caption);
         break;
     case OutlineBlock::Kind::Field:
         out += QStringLiteral("<p class=\"field\"><b>%1:</b> %2</p>\n").arg(E(block.Caption), E(block.Value));
         break;
     case OutlineBlock::Kind::Text:
+        if (!block.Caption.isEmpty())
+            Heading(out, block.Level, block.Caption);
         for (const QString& paragraph : Paragraphs(block.Value))
             out += QStringLiteral("<p>%1</p>\n").arg(E(paragraph).replace(u'\n', QStringLiteral("<br>\n")));
         break;
@@ -77,10 +84,10 @@ QByteArray ReadingAsHtml(const engine::Reading& reading, const engine::ReadingTe
     out += QStringLiteral("<h1>%1</h1>\n<div class=\"summary\">\n<figure class=\"wheel\">\n").arg(E(o.Title));
     out += WheelAsSvg(WheelOf(reading), QStringLiteral("Chart wheel of %1").arg(o.Name));
     out += QStringLiteral("</figure>\n<div class=\"facts\">\n");
-    List(out, QStringLiteral("Birth details"), o.Birth);
+    List(out, o.Birth);
     if (!o.Holds.isEmpty())
         out += QStringLiteral("<p class=\"holds\">%1</p>\n").arg(E(o.Holds));
-    List(out, QStringLiteral("The chart"), o.Chart);
+    List(out, o.Chart);
     out += QStringLiteral("</div>\n</div>\n");
     for (const OutlineBlock& block : o.Body)
         Block(out, block);

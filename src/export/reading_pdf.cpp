@@ -99,6 +99,13 @@ public:
         cursor_.insertText(value, Characters(kBodyPoints, false));
     }
 
+    void Facts(const DetailList& list)
+    {
+        Heading(2, list.Heading);
+        for (const DetailLine& line : list.Lines)
+            Field(line.Caption, line.Value);
+    }
+
     void Text(const QString& text)
     {
         for (const QString& paragraph : Paragraphs(text)) {
@@ -144,18 +151,18 @@ std::unique_ptr<QTextDocument> ReadingDocument(const engine::Reading& reading, c
     Writer out(*document);
     out.Title(outline.Title);
     out.Wheel(kWheelObject);
-    out.Heading(2, QStringLiteral("Birth details"));
-    for (const DetailLine& line : outline.Birth)
-        out.Field(line.Caption, line.Value);
+    out.Facts(outline.Birth);
     out.Text(outline.Holds);
-    out.Heading(2, QStringLiteral("The chart"));
-    for (const DetailLine& line : outline.Chart)
-        out.Field(line.Caption, line.Value);
+    out.Facts(outline.Chart);
     for (const OutlineBlock& block : outline.Body) {
         switch (block.kind) {
         case OutlineBlock::Kind::Heading: out.Heading(block.Level, block.Caption); break;
         case OutlineBlock::Kind::Field: out.Field(block.Caption, block.Value); break;
-        case OutlineBlock::Kind::Text: out.Text(block.Value); break;
+        case OutlineBlock::Kind::Text:
+            if (!block.Caption.isEmpty())
+                out.Heading(block.Level, block.Caption);
+            out.Text(block.Value);
+            break;
         }
     }
     return document;

@@ -7,9 +7,9 @@
 
 namespace lunarys::exports {
 
-// The reading as plain text to keep: the text the presentation module gives,
-// with the birth details block after its opening lines. LF line breaks, the
-// last line ended too; no wheel.
+// The reading as plain text: the title and positions, the birth details,
+// then the window's headings ("== tab ==", "-- frame --"), fields and texts
+// in its order. LF line breaks; the text ends with a blank line; no wheel.
 QString ReadingDocumentText(const engine::Reading& reading, const engine::ReadingTexts& texts);
 
 }  // namespace lunarys::exports

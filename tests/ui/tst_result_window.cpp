@@ -458,8 +458,8 @@ void ResultWindowTest::houseDisplay()
     QTextEdit box;
     // The box shows another house first: filled again, it shows this one alone.
     const engine::Reading before = ReadingWith(0, 0, 0, house % 12 + 1);
-    ShowMidpointHouse(caption, box, before, engine::LoadReadingTexts(before));
-    ShowMidpointHouse(caption, box, reading, texts);
+    ShowMidpointHouse(caption, box, exports::OutlineOf(before, engine::LoadReadingTexts(before)));
+    ShowMidpointHouse(caption, box, exports::OutlineOf(reading, texts));
 
     if (house == 0) {
         QVERIFY(caption.text().isEmpty());

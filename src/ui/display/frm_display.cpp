@@ -18,8 +18,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "presentation/reading_labels.h"
-#include "presentation/time_ranges.h"
+#include "export/reading_outline.h"
 #include "ui/display/display_style.h"
 #include "ui/display/house_display.h"
 #include "ui/display/reading_files.h"
@@ -190,9 +189,9 @@ Box* AddSignBox(QWidget& parent, const char* objectName, const QLabel& caption, 
     return box;
 }
 
-QGroupBox* AddFrame(QWidget& parent, const char* objectName, const char* title, const QRect& twips)
+QGroupBox* AddFrame(QWidget& parent, const char* objectName, exports::Part part, const QRect& twips)
 {
-    auto* frame = Named(new QGroupBox(QString::fromLatin1(title), &parent), objectName);
+    auto* frame = Named(new QGroupBox(exports::CaptionOf(part), &parent), objectName);
     frame->setFont(ReadingFont(kFramePoints, true));
     SetTextColour(*frame, colour::FrameYellow);
     PlaceInTwips(*frame, twips.x(), twips.y(), twips.width(), twips.height());
@@ -232,16 +231,16 @@ MidpointPage::MidpointPage(StretchLayout& layout, QWidget* parent) : QFrame(pare
     const QRect personalityCaption{7440, 240, 2025, 210};
     const QRect personalityValue{7350, 600, 2220, 210};
     QLabel* caption =
-        AddLabel(*this, "lblMidpointCaption", QStringLiteral("Midpoint"), Look::Caption, pt, midpointCaption);
+        AddLabel(*this, "lblMidpointCaption", exports::CaptionOf(exports::Part::Midpoint), Look::Caption, pt, midpointCaption);
     along(*caption, midpointCaption);
     lblMidpoint_ = AddValue(*this, "lblMidpoint", *caption, pt, midpointValue, centred);
     along(*lblMidpoint_, midpointValue);
-    caption = AddLabel(*this, "lblMidpointElementCaption", QStringLiteral("Midpoint Element"), Look::Caption, pt,
+    caption = AddLabel(*this, "lblMidpointElementCaption", exports::CaptionOf(exports::Part::MidpointElement), Look::Caption, pt,
                        elementCaption);
     along(*caption, elementCaption);
     lblMidpointElement_ = AddValue(*this, "lblMidpointElement", *caption, pt, elementValue, centred);
     along(*lblMidpointElement_, elementValue);
-    caption = AddLabel(*this, "lblMidpointPersonalityCaption", QStringLiteral("Midpoint Personality"), Look::Caption,
+    caption = AddLabel(*this, "lblMidpointPersonalityCaption", exports::CaptionOf(exports::Part::MidpointPersonality), Look::Caption,
                        pt, personalityCaption);
     along(*caption, personalityCaption);
     lblMidpointPersonality_ =
@@ -257,24 +256,24 @@ MidpointPage::MidpointPage(StretchLayout& layout, QWidget* parent) : QFrame(pare
     constexpr double quarter = 1.0 / 4;
     const struct {
         const char* captionName;
-        const char* captionText;
+        exports::Part part;
         QRect captionTwips;
         const char* boxName;
         QRect boxTwips;
         QPlainTextEdit* MidpointPage::*box;
     } boxes[] = {
-        {"lblPersonalityCaption", "More About Personality", {240, 1440, 2310, 210}, "txtPersonalityDesc",
+        {"lblPersonalityCaption", exports::Part::Personality, {240, 1440, 2310, 210}, "txtPersonalityDesc",
          {kTraitBoxLeft, 1680, kTraitBoxWidth, 855}, &MidpointPage::txtPersonalityDesc_},
-        {"lblGeneralTraitsCaption", "General Traits", {240, 2640, 1410, 210}, "txtGeneralTraits",
+        {"lblGeneralTraitsCaption", exports::Part::GeneralTraits, {240, 2640, 1410, 210}, "txtGeneralTraits",
          {kTraitBoxLeft, 2880, kTraitBoxWidth, 855}, &MidpointPage::txtGeneralTraits_},
-        {"lblPositiveTraitsCaption", "Positive Traits", {240, 3840, 1425, 210}, "txtPositiveTraitsc",
+        {"lblPositiveTraitsCaption", exports::Part::PositiveTraits, {240, 3840, 1425, 210}, "txtPositiveTraitsc",
          {kTraitBoxLeft, 4080, kTraitBoxWidth, 855}, &MidpointPage::txtPositiveTraitsc_},
-        {"lblNegativeTraitsCaption", "Negative Traits", {240, 5040, 1515, 210}, "txtNegativeTraits",
+        {"lblNegativeTraitsCaption", exports::Part::NegativeTraits, {240, 5040, 1515, 210}, "txtNegativeTraits",
          {kTraitBoxLeft, 5280, kTraitBoxWidth, 855}, &MidpointPage::txtNegativeTraits_},
     };
     double above = 0;
     for (const auto& b : boxes) {
-        caption = AddLabel(*this, b.captionName, QString::fromLatin1(b.captionText), Look::Caption, pt, b.captionTwips);
+        caption = AddLabel(*this, b.captionName, exports::CaptionOf(b.part), Look::Caption, pt, b.captionTwips);
         layout.Add(*caption, {0, above, 0, 0});
         this->*b.box = AddBox<QPlainTextEdit>(*this, b.boxName, *caption, b.boxTwips);
         layout.Add(*(this->*b.box), {0, above, 1, quarter});
@@ -284,16 +283,21 @@ MidpointPage::MidpointPage(StretchLayout& layout, QWidget* parent) : QFrame(pare
 
 void MidpointPage::FocusFirstText() { txtPersonalityDesc_->setFocus(Qt::OtherFocusReason); }
 
-void MidpointPage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
+void MidpointPage::Fill(const exports::ReadingOutline& outline)
 {
-    const engine::Sign sign = reading.Midpoint.Sign;
-    SetValue(lblMidpoint_, presentation::MidpointCaption(reading.Midpoint));
-    txtGeneralTraits_->setPlainText(texts.GeneralTraits);
-    txtPositiveTraitsc_->setPlainText(texts.PositiveTraits);
-    txtNegativeTraits_->setPlainText(texts.NegativeTraits);
-    SetValue(lblMidpointElement_, presentation::ElementName(engine::ElementOf(sign)));
-    SetValue(lblMidpointPersonality_, presentation::TemperamentName(engine::TemperamentOf(sign)));
-    txtPersonalityDesc_->setPlainText(texts.Personality);
+    using exports::Part;
+    for (const exports::OutlineBlock& block : outline.Body) {
+        switch (block.part) {
+        case Part::Midpoint: SetValue(lblMidpoint_, block.Value); break;
+        case Part::MidpointElement: SetValue(lblMidpointElement_, block.Value); break;
+        case Part::MidpointPersonality: SetValue(lblMidpointPersonality_, block.Value); break;
+        case Part::Personality: txtPersonalityDesc_->setPlainText(block.Value); break;
+        case Part::GeneralTraits: txtGeneralTraits_->setPlainText(block.Value); break;
+        case Part::PositiveTraits: txtPositiveTraitsc_->setPlainText(block.Value); break;
+        case Part::NegativeTraits: txtNegativeTraits_->setPlainText(block.Value); break;
+        default: break;   // the second tab's
+        }
+    }
 }
 
 SunMoonHousePage::SunMoonHousePage(LinkCommands& links, StretchLayout& layout, QWidget* parent) : QFrame(parent)
@@ -307,15 +311,15 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, StretchLayout& layout, Q
     constexpr double half = 1.0 / 2;
     constexpr double third = 1.0 / 3;
 
-    QGroupBox* sun = AddFrame(*this, "fraSun", "Planet Sun's Characteristics", {120, 360, 4935, 2895});
-    auto* moreAboutSun = Named(new LinkLabel(QStringLiteral("More About The Sun"), sun), "lblMoreAboutSun");
+    QGroupBox* sun = AddFrame(*this, "fraSun", exports::Part::SunFrame, {120, 360, 4935, 2895});
+    auto* moreAboutSun = Named(new LinkLabel(exports::CaptionOf(exports::Part::SunGeneral), sun), "lblMoreAboutSun");
     moreAboutSun->setFont(ReadingFont(pt, true));
     SetTextColour(*moreAboutSun, colour::CaptionYellow);
     PlaceLabelInTwips(*moreAboutSun, 120, 360, 1950, 195);
     connect(moreAboutSun, &LinkLabel::clicked, this, [&links] { links.OpenFullBrandPage(); });
     txtSunDesc_ = AddBox<QPlainTextEdit>(*sun, "txtSunDesc", *moreAboutSun, {120, 720, 4695, 855});
     QLabel* caption =
-        AddLabel(*sun, "lblSunInCaption", QStringLiteral("Sun In"), Look::Caption, pt, {120, 1680, 630, 195});
+        AddLabel(*sun, "lblSunInCaption", exports::CaptionOf(exports::Part::SunIn), Look::Caption, pt, {120, 1680, 630, 195});
     lblSunInSign_ = AddValue(*sun, "lblSunInSign", *caption, pt, {840, 1680, 1230, 195});
     txtSunInSignDesc_ = AddSignBox<QPlainTextEdit>(*sun, "txtSunInSignDesc", *caption, *lblSunInSign_, "Sun In Sign",
                                                    {120, 1920, 4695, 855});
@@ -325,14 +329,14 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, StretchLayout& layout, Q
     layout.Add(*lblSunInSign_, {0, third, 0, 0});
     layout.Add(*txtSunInSignDesc_, {0, third, half, third});
 
-    QGroupBox* moon = AddFrame(*this, "fraMoon", "Planet Moon's Characteristics", {5280, 360, 4935, 2895});
-    caption = AddLabel(*moon, "lblMoonElementCaption", QStringLiteral("Element"), Look::Caption, pt,
+    QGroupBox* moon = AddFrame(*this, "fraMoon", exports::Part::MoonFrame, {5280, 360, 4935, 2895});
+    caption = AddLabel(*moon, "lblMoonElementCaption", exports::CaptionOf(exports::Part::MoonElement), Look::Caption, pt,
                        {120, 360, 795, 195});
     lblMoonElement_ = AddValue(*moon, "lblMoonElement", *caption, pt, {1080, 360, 1545, 195});
     txtMoonDesc_ = AddBox<QPlainTextEdit>(*moon, "txtMoonDesc", {120, 720, 4695, 855});
     // No caption above it on screen; named like the Sun's general text.
     txtMoonDesc_->setAccessibleName(QStringLiteral("More About The Moon"));
-    caption = AddLabel(*moon, "lblMoonInCaption", QStringLiteral("Moon In"), Look::Caption, pt, {120, 1680, 780, 195});
+    caption = AddLabel(*moon, "lblMoonInCaption", exports::CaptionOf(exports::Part::MoonIn), Look::Caption, pt, {120, 1680, 780, 195});
     lblMoonInSign_ = AddValue(*moon, "lblMoonInSign", *caption, pt, {960, 1680, 1380, 195});
     txtMoonInSignDesc_ = AddSignBox<QPlainTextEdit>(*moon, "txtMoonInSignDesc", *caption, *lblMoonInSign_,
                                                     "Moon In Sign", {120, 1920, 4695, 855});
@@ -342,11 +346,11 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, StretchLayout& layout, Q
     layout.Add(*lblMoonInSign_, {0, third, 0, 0});
     layout.Add(*txtMoonInSignDesc_, {0, third, half, third});
 
-    QGroupBox* house = AddFrame(*this, "fraHouse", "Midpoint House Characteristics", {120, 3600, 10095, 2535});
+    QGroupBox* house = AddFrame(*this, "fraHouse", exports::Part::HouseFrame, {120, 3600, 10095, 2535});
     AddLabel(*house, "lblHouseNote",
              QStringLiteral("This shows which area of life is most important to you for your happiness."),
              Look::Note, pt, {120, 480, 6975, 210});
-    caption = AddLabel(*house, "lblMidpointLiesInCaption", QStringLiteral("Midpoint lies in"), Look::Caption, pt,
+    caption = AddLabel(*house, "lblMidpointLiesInCaption", exports::CaptionOf(exports::Part::MidpointLiesIn), Look::Caption, pt,
                        {120, 840, 1470, 195});
     lblMidpointliesin_ = AddValue(*house, "lblMidpointliesin", *caption, pt, {1800, 840, 1545, 195});
     RTBHouseDesc_ = AddBox<QTextEdit>(*house, "RTBHouseDesc", {120, 1200, 9645, 1215});
@@ -360,18 +364,22 @@ SunMoonHousePage::SunMoonHousePage(LinkCommands& links, StretchLayout& layout, Q
     });
 }
 
-void SunMoonHousePage::Fill(const engine::Reading& reading, const engine::ReadingTexts& texts)
+void SunMoonHousePage::Fill(const exports::ReadingOutline& outline)
 {
-    ShowMidpointHouse(*lblMidpointliesin_, *RTBHouseDesc_, reading, texts);
-
-    txtSunDesc_->setPlainText(texts.SunGeneral);
-    SetValue(lblSunInSign_, presentation::SignName(reading.Sun.Sign));
-    txtSunInSignDesc_->setPlainText(texts.SunInSign);
-
-    txtMoonDesc_->setPlainText(texts.MoonGeneral);
-    SetValue(lblMoonInSign_, presentation::SignName(reading.Moon.Sign));
-    txtMoonInSignDesc_->setPlainText(texts.MoonInSign);
-    SetValue(lblMoonElement_, presentation::ElementName(engine::ElementOf(reading.Moon.Sign)));
+    using exports::Part;
+    ShowMidpointHouse(*lblMidpointliesin_, *RTBHouseDesc_, outline);
+    for (const exports::OutlineBlock& block : outline.Body) {
+        switch (block.part) {
+        case Part::SunGeneral: txtSunDesc_->setPlainText(block.Value); break;
+        case Part::SunIn: SetValue(lblSunInSign_, block.Value); break;
+        case Part::SunInSign: txtSunInSignDesc_->setPlainText(block.Value); break;
+        case Part::MoonElement: SetValue(lblMoonElement_, block.Value); break;
+        case Part::MoonGeneral: txtMoonDesc_->setPlainText(block.Value); break;
+        case Part::MoonIn: SetValue(lblMoonInSign_, block.Value); break;
+        case Part::MoonInSign: txtMoonInSignDesc_->setPlainText(block.Value); break;
+        default: break;   // the first tab's, and the house shown above
+        }
+    }
 }
 
 FrmDisplay::FrmDisplay(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
@@ -407,8 +415,8 @@ FrmDisplay::FrmDisplay(Program& program, QWidget* parent) : QMainWindow(parent),
     stretch_.Add(*SSTab1_, {0, 0, 1, 1});
     midpointPage_ = new MidpointPage(stretch_, SSTab1_);
     sunMoonHousePage_ = new SunMoonHousePage(program_.Links(), stretch_, SSTab1_);
-    SSTab1_->addTab(midpointPage_, QStringLiteral("About Midpoint Astrology"));
-    SSTab1_->addTab(sunMoonHousePage_, QStringLiteral("About Sun, Moon and House"));
+    SSTab1_->addTab(midpointPage_, exports::CaptionOf(exports::Part::MidpointTab));
+    SSTab1_->addTab(sunMoonHousePage_, exports::CaptionOf(exports::Part::SunMoonHouseTab));
     SSTab1_->setCurrentIndex(0);
 
     BuildBottomStrip(*central);
@@ -496,9 +504,10 @@ void FrmDisplay::BuildBottomStrip(QWidget& central)
 
 void FrmDisplay::ShowReading(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    midpointPage_->Fill(reading, texts);
-    sunMoonHousePage_->Fill(reading, texts);
-    SetValue(lblHolds_, presentation::HoldsSentence(reading));
+    const exports::ReadingOutline outline = exports::OutlineOf(reading, texts);
+    midpointPage_->Fill(outline);
+    sunMoonHousePage_->Fill(outline);
+    SetValue(lblHolds_, outline.Holds);
     // The values were fitted to their texts; that is their design place now.
     stretch_.Capture();
     reading_ = reading;

@@ -7,6 +7,7 @@
 
 #include "engine/reading_model.h"
 #include "engine/texts.h"
+#include "export/reading_outline.h"
 #include "ui/display/stretch_layout.h"
 #include "ui/display/window_size.h"
 
@@ -28,7 +29,7 @@ class MidpointPage : public QFrame {
 public:
     // The controls follow the window's size by `layout`.
     explicit MidpointPage(StretchLayout& layout, QWidget* parent = nullptr);
-    void Fill(const engine::Reading& reading, const engine::ReadingTexts& texts);
+    void Fill(const exports::ReadingOutline& outline);
     void FocusFirstText();
 
 private:
@@ -47,7 +48,7 @@ class SunMoonHousePage : public QFrame {
 
 public:
     SunMoonHousePage(LinkCommands& links, StretchLayout& layout, QWidget* parent = nullptr);
-    void Fill(const engine::Reading& reading, const engine::ReadingTexts& texts);
+    void Fill(const exports::ReadingOutline& outline);
 
 private:
     QPlainTextEdit* txtSunDesc_ = nullptr;

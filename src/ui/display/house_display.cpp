@@ -5,14 +5,13 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "presentation/reading_labels.h"
 #include "ui/display/display_style.h"
 
 namespace lunarys::ui {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
+const QString kLineBreak = QStringLiteral("\n");
 
 void Append(QTextCursor& cursor, const QString& text, bool bold, const QColor& colour)
 {
@@ -25,19 +24,22 @@ void Append(QTextCursor& cursor, const QString& text, bool bold, const QColor& c
 
 }  // namespace
 
-void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const engine::Reading& reading,
-                       const engine::ReadingTexts& texts)
+void ShowMidpointHouse(QLabel& lblMidpointliesin, QTextEdit& RTBHouseDesc, const exports::ReadingOutline& outline)
 {
     RTBHouseDesc.clear();   // a window filled again shows this reading alone
-    if (reading.House >= 1 && reading.House <= 12) {
-        QTextCursor cursor(RTBHouseDesc.document());
-        cursor.movePosition(QTextCursor::End);
-        Append(cursor, texts.HouseHeading + kLineBreak, true, colour::HouseHeading);
-        Append(cursor, texts.HouseText + kLineBreak + kLineBreak, false, colour::HouseText);
-        // Show the box from its heading.
-        RTBHouseDesc.moveCursor(QTextCursor::Start);
+    lblMidpointliesin.clear();
+    for (const exports::OutlineBlock& block : outline.Body) {
+        if (block.part == exports::Part::MidpointLiesIn) {
+            lblMidpointliesin.setText(block.Value);
+        } else if (block.part == exports::Part::HouseText) {
+            QTextCursor cursor(RTBHouseDesc.document());
+            cursor.movePosition(QTextCursor::End);
+            Append(cursor, block.Caption + kLineBreak, true, colour::HouseHeading);
+            Append(cursor, block.Value + kLineBreak + kLineBreak, false, colour::HouseText);
+            // Show the box from its heading.
+            RTBHouseDesc.moveCursor(QTextCursor::Start);
+        }
     }
-    lblMidpointliesin.setText(presentation::HouseName(reading.House));
     FitLabel(lblMidpointliesin);
 }
 
