@@ -1,10 +1,9 @@
 #include "presentation/json_line_writer.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
+#include <vector>
 
 #include "presentation/reading_record.h"
 
@@ -18,32 +17,6 @@ void AppendUtf8(std::string& out, const QString& text)
     AppendJsonString(out, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-// The members of an object: `"key":` with the comma before every member but
-// the first.
-class Members {
-public:
-    explicit Members(std::string& out) : out_(out) { out_ += '{'; }
-    void Key(std::string_view key)
-    {
-        const std::size_t start = out_.size();
-        out_.resize(start + key.size() + 4);
-        char* p = out_.data() + start;
-        if (!first_)
-            *p++ = ',';
-        *p++ = '"';
-        p = std::copy(key.begin(), key.end(), p);
-        *p++ = '"';
-        *p++ = ':';
-        out_.resize(static_cast<std::size_t>(p - out_.data()));
-        first_ = false;
-    }
-    void End() { out_ += '}'; }
-
-private:
-    std::string& out_;
-    bool first_ = true;
-};
-
 // Each value as JSON, at the end of the line.
 class JsonValues final : public ValueSink {
 public:
@@ -54,48 +27,79 @@ public:
     void Double(double value) override { AppendNumber(out_, value); }
     void Utf8(std::string_view text) override { AppendJsonString(out_, text); }
     void Text(const QString& text) override { AppendUtf8(out_, text); }
+    void Paragraphs(const QString& text) override
+    {
+        QByteArray utf8 = text.toUtf8();
+        WithCrLfBreaks(utf8);
+        AppendJsonString(out_, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    }
 
 private:
     std::string& out_;
 };
 
+// The fields of a line in the order written, each with its key as written.
+struct LineMember {
+    const RecordField* field;
+    bool startsGroup;        // the first of its group's fields
+    std::string key;         // "key":
+    std::string groupKey;    // "group": before the first field of a group with a name
+};
+
+std::string Quoted(std::string_view key) { return '"' + std::string(key) + "\":"; }
+
+const std::vector<LineMember>& LineMembers()
+{
+    static const std::vector<LineMember> members = [] {
+        std::vector<LineMember> list;
+        const std::span<const RecordField> fields = RecordFields();
+        for (const std::uint8_t index : JsonOrderOfFields()) {
+            const RecordField& field = fields[index];
+            const bool starts = list.empty() || list.back().field->group != field.group;
+            const std::string_view group = GroupKey(field.group);
+            list.push_back({&field, starts, Quoted(field.key), starts && !group.empty() ? Quoted(group) : std::string()});
+        }
+        return list;
+    }();
+    return members;
+}
+
 // A record as one line of compact JSON, the members in their sorted order.
 void AppendRecordLine(std::string& out, const RecordSource& record)
 {
     const GroupPresences presences = PresenceOfGroups(record);
-    const std::span<const RecordField> fields = RecordFields();
     JsonValues values(out);
-    Members line(out);
-    std::optional<Members> object;   // the object of the group being written
-    const RecordField* previous = nullptr;
+    out += '{';
+    bool first = true;      // no member yet in the object being written
+    bool inGroup = false;   // within a group's object
     GroupPresence presence = GroupPresence::Absent;
-    for (const std::uint8_t index : JsonOrderOfFields()) {
-        const RecordField& field = fields[index];
-        if (!previous || field.group != previous->group) {
-            if (object) {
-                object->End();
-                object.reset();
+    for (const LineMember& member : LineMembers()) {
+        if (member.startsGroup) {
+            if (inGroup) {
+                out += '}';
+                inGroup = false;
             }
-            presence = presences[static_cast<std::size_t>(field.group)];
-            const std::string_view group = GroupKey(field.group);
-            if (!group.empty() && presence != GroupPresence::Absent) {
-                line.Key(group);
-                if (presence == GroupPresence::Null)
-                    out += "null";
-                else
-                    object.emplace(out);
+            presence = presences[static_cast<std::size_t>(member.field->group)];
+            if (!member.groupKey.empty() && presence != GroupPresence::Absent) {
+                if (!first)
+                    out += ',';
+                out += member.groupKey;
+                first = presence == GroupPresence::Present;
+                inGroup = first;
+                out += inGroup ? "{" : "null";
             }
         }
-        previous = &field;
         if (presence != GroupPresence::Present)
             continue;
-        (object ? *object : line).Key(field.key);
-        field.value(record, values);
+        if (!first)
+            out += ',';
+        first = false;
+        out += member.key;
+        member.field->value(record, values);
     }
-    if (object)
-        object->End();
-    line.End();
-    out += '\n';
+    if (inGroup)
+        out += '}';
+    out += "}\n";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "presentation/reading_csv.h"
 
+#include <algorithm>
+
 #include "presentation/json_line_writer.h"
 #include "presentation/reading_record.h"
 
@@ -38,6 +40,12 @@ public:
     void Text(const QString& text) override
     {
         const QByteArray utf8 = text.toUtf8();
+        Utf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    }
+    void Paragraphs(const QString& text) override
+    {
+        QByteArray utf8 = text.toUtf8();
+        WithCrLfBreaks(utf8);
         Utf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     }
     void End() { out_ += kLineEnd; }
@@ -97,16 +105,18 @@ void AppendCsvRefused(std::string& out, std::string_view message, int row, bool 
 
 void AppendCsvField(std::string& out, std::string_view utf8)
 {
-    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(utf8.begin(), utf8.end(), special)) {
         out += utf8;
         return;
     }
     out += '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    for (std::size_t quote = utf8.find('"'); quote != std::string_view::npos; quote = utf8.find('"')) {
+        out += utf8.substr(0, quote + 1);
+        out += '"';   // doubled
+        utf8.remove_prefix(quote + 1);
     }
+    out += utf8;
     out += '"';
 }
 

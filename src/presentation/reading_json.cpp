@@ -21,6 +21,12 @@ public:
         value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
     void Text(const QString& text) override { value = text; }
+    void Paragraphs(const QString& text) override
+    {
+        QByteArray utf8 = text.toUtf8();
+        WithCrLfBreaks(utf8);
+        value = QString::fromUtf8(utf8);
+    }
 
     QJsonValue value;
 };

@@ -1,6 +1,7 @@
 #include "presentation/reading_record.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "astro/position_text.h"
 #include "presentation/reading_labels.h"
@@ -70,18 +71,18 @@ constexpr RecordField kFields[] = {
     {G::House, "name", "houseName", [](Source s, Sink v) { v.Utf8(HouseNameUtf8(R(s).House)); }},
     {G::Holds, "from", "holdsFrom", [](Source s, Sink v) { v.Utf8(MinuteOfDayUtf8(R(s).Holds->From)); }},
     {G::Holds, "to", "holdsTo", [](Source s, Sink v) { v.Utf8(MinuteOfDayUtf8(R(s).Holds->To)); }},
-    {G::Texts, "sunGeneral", "sunGeneral", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).SunGeneral)); }},
-    {G::Texts, "sunInSign", "sunInSign", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).SunInSign)); }},
-    {G::Texts, "moonGeneral", "moonGeneral", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).MoonGeneral)); }},
-    {G::Texts, "moonInSign", "moonInSign", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).MoonInSign)); }},
-    {G::Texts, "generalTraits", "generalTraits", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).GeneralTraits)); }},
+    {G::Texts, "sunGeneral", "sunGeneral", [](Source s, Sink v) { v.Paragraphs(T(s).SunGeneral); }},
+    {G::Texts, "sunInSign", "sunInSign", [](Source s, Sink v) { v.Paragraphs(T(s).SunInSign); }},
+    {G::Texts, "moonGeneral", "moonGeneral", [](Source s, Sink v) { v.Paragraphs(T(s).MoonGeneral); }},
+    {G::Texts, "moonInSign", "moonInSign", [](Source s, Sink v) { v.Paragraphs(T(s).MoonInSign); }},
+    {G::Texts, "generalTraits", "generalTraits", [](Source s, Sink v) { v.Paragraphs(T(s).GeneralTraits); }},
     {G::Texts, "positiveTraits", "positiveTraits",
-     [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).PositiveTraits)); }},
+     [](Source s, Sink v) { v.Paragraphs(T(s).PositiveTraits); }},
     {G::Texts, "negativeTraits", "negativeTraits",
-     [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).NegativeTraits)); }},
-    {G::Texts, "personality", "personality", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).Personality)); }},
-    {G::Texts, "houseHeading", "houseHeading", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).HouseHeading)); }},
-    {G::Texts, "houseText", "houseText", [](Source s, Sink v) { v.Text(WithCrLfBreaks(T(s).HouseText)); }},
+     [](Source s, Sink v) { v.Paragraphs(T(s).NegativeTraits); }},
+    {G::Texts, "personality", "personality", [](Source s, Sink v) { v.Paragraphs(T(s).Personality); }},
+    {G::Texts, "houseHeading", "houseHeading", [](Source s, Sink v) { v.Paragraphs(T(s).HouseHeading); }},
+    {G::Texts, "houseText", "houseText", [](Source s, Sink v) { v.Paragraphs(T(s).HouseText); }},
 };
 constexpr std::size_t kFieldCount = std::size(kFields);
 
@@ -159,24 +160,35 @@ std::span<const RecordField> RecordFields() { return kFields; }
 
 std::span<const std::uint8_t> JsonOrderOfFields() { return kJsonOrder; }
 
-QString WithCrLfBreaks(const QString& text)
+void WithCrLfBreaks(QByteArray& utf8)
 {
-    qsizetype loneBreaks = 0;
-    for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', i + 1))
-        if (i == 0 || text[i - 1] != u'\r')
-            ++loneBreaks;
-    if (loneBreaks == 0)
-        return text;
-    QString out;
-    out.reserve(text.size() + loneBreaks);
-    QChar previous;
-    for (const QChar c : text) {
-        if (c == u'\n' && previous != u'\r')
-            out += u'\r';
-        out += c;
-        previous = c;
+    const auto loneBreakAfter = [&utf8](const char* from) -> const char* {
+        const char* const end = utf8.constData() + utf8.size();
+        for (const char* p = from; p != end; ++p) {
+            p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            if (!p)
+                return nullptr;
+            if (p == utf8.constData() || p[-1] != '\r')
+                return p;
+        }
+        return nullptr;
+    };
+    const char* first = loneBreakAfter(utf8.constData());
+    if (!first)
+        return;
+    qsizetype count = 0;
+    for (const char* p = first; p; p = loneBreakAfter(p + 1))
+        ++count;
+    // Moved from the back, each lone LF gaining the CR before it.
+    const qsizetype oldSize = utf8.size();
+    utf8.resize(oldSize + count);
+    char* const data = utf8.data();
+    qsizetype to = utf8.size();
+    for (qsizetype from = oldSize; from-- > 0 && to > from;) {
+        data[--to] = data[from];
+        if (data[from] == '\n' && (from == 0 || data[from - 1] != '\r'))
+            data[--to] = '\r';
     }
-    return out;
 }
 
 }  // namespace lunarys::presentation

@@ -33,7 +33,7 @@ enum class RecordGroup : std::uint8_t {
     Place,      // only with an atlas place
     Texts,      // only when the texts are asked for
 };
-inline constexpr std::size_t kRecordGroupCount = 12;
+inline constexpr std::size_t kRecordGroupCount = static_cast<std::size_t>(RecordGroup::Texts) + 1;
 
 // The name of a group's JSON object; empty for the top-level groups.
 std::string_view GroupKey(RecordGroup group);
@@ -56,7 +56,9 @@ enum class GroupPresence : std::uint8_t { Present, Null, Absent };
 using GroupPresences = std::array<GroupPresence, kRecordGroupCount>;
 GroupPresences PresenceOfGroups(const RecordSource& record);
 
-// Takes one field's value. Texts are UTF-8 or a QString.
+// Takes one field's value. Texts are UTF-8 or a QString; the reading's
+// texts, with their paragraphs, have their line breaks written as CR LF by
+// every output (WithCrLfBreaks).
 class ValueSink {
 public:
     virtual void Null() = 0;
@@ -65,6 +67,7 @@ public:
     virtual void Double(double value) = 0;
     virtual void Utf8(std::string_view text) = 0;
     virtual void Text(const QString& text) = 0;
+    virtual void Paragraphs(const QString& text) = 0;
 
 protected:
     ~ValueSink() = default;
@@ -86,8 +89,8 @@ std::span<const RecordField> RecordFields();
 // key within the group, so that a group's fields come together.
 std::span<const std::uint8_t> JsonOrderOfFields();
 
-// A text with every line break, CR LF or a lone LF, as CR LF: the texts'
-// line ends in every output that holds them.
-QString WithCrLfBreaks(const QString& text);
+// Writes every line break of a UTF-8 text, CR LF or a lone LF, as CR LF:
+// the texts' line ends in every output that holds them.
+void WithCrLfBreaks(QByteArray& utf8);
 
 }  // namespace lunarys::presentation
