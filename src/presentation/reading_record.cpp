@@ -162,32 +162,30 @@ std::span<const std::uint8_t> JsonOrderOfFields() { return kJsonOrder; }
 
 void WithCrLfBreaks(QByteArray& utf8)
 {
-    const auto loneBreakAfter = [&utf8](const char* from) -> const char* {
-        const char* const end = utf8.constData() + utf8.size();
-        for (const char* p = from; p != end; ++p) {
-            p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-            if (!p)
-                return nullptr;
-            if (p == utf8.constData() || p[-1] != '\r')
-                return p;
-        }
-        return nullptr;
+    // The lone LFs, each of which gains a CR.
+    const char* const begin = utf8.constData();
+    const char* const stop = begin + utf8.size();
+    const auto nextLf = [stop](const char* from) {
+        return static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(stop - from)));
     };
-    const char* first = loneBreakAfter(utf8.constData());
-    if (!first)
+    qsizetype lone = 0;
+    for (const char* lf = nextLf(begin); lf; lf = nextLf(lf + 1))
+        if (lf == begin || lf[-1] != '\r')
+            ++lone;
+    if (lone == 0)
         return;
-    qsizetype count = 0;
-    for (const char* p = first; p; p = loneBreakAfter(p + 1))
-        ++count;
-    // Moved from the back, each lone LF gaining the CR before it.
-    const qsizetype oldSize = utf8.size();
-    utf8.resize(oldSize + count);
+    // In place, from the back: the bytes after each LF move on by the number
+    // of lone LFs before them, and a lone LF's CR goes just before it.
+    qsizetype end = utf8.size();
+    utf8.resize(end + lone);
     char* const data = utf8.data();
-    qsizetype to = utf8.size();
-    for (qsizetype from = oldSize; from-- > 0 && to > from;) {
-        data[--to] = data[from];
-        if (data[from] == '\n' && (from == 0 || data[from - 1] != '\r'))
-            data[--to] = '\r';
+    while (lone > 0) {
+        const qsizetype at = static_cast<const char*>(memrchr(data, '\n', static_cast<std::size_t>(end))) - data;
+        std::memmove(data + at + 1 + lone, data + at + 1, static_cast<std::size_t>(end - at - 1));
+        data[at + lone] = '\n';
+        if (at == 0 || data[at - 1] != '\r')
+            data[at + --lone] = '\r';
+        end = at;
     }
 }
 
