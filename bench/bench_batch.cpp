@@ -1,6 +1,6 @@
 // Batches: the whole pipeline of lunarys-cli --batch (reading the CSV file,
 // the readings with their ranges, the JSON lines or CSV rows, writing them)
-// in rows a second, and the output formatting alone.
+// in rows a second, and the output formatting alone, with and without texts.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,6 +13,7 @@
 
 #include "cli/batch_run.h"
 #include "engine/reading.h"
+#include "engine/texts.h"
 #include "presentation/json_line_writer.h"
 #include "presentation/reading_csv.h"
 
@@ -116,33 +117,38 @@ std::vector<engine::Reading> SomeReadings()
     return readings;
 }
 
-void BM_JsonLine(benchmark::State& state)
+// The readings' texts, for the rows written with texts (argument 1).
+std::vector<engine::ReadingTexts> TextsOf(const std::vector<engine::Reading>& readings)
 {
-    const std::vector<engine::Reading> readings = SomeReadings();
-    std::string out;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        out.clear();
-        presentation::AppendReadingLine(out, readings[i++ % readings.size()], nullptr, 12345);
-        benchmark::DoNotOptimize(out.data());
-    }
-    state.SetItemsProcessed(state.iterations());
+    std::vector<engine::ReadingTexts> texts;
+    for (const engine::Reading& reading : readings)
+        texts.push_back(engine::LoadReadingTexts(reading));
+    return texts;
 }
-BENCHMARK(BM_JsonLine);
 
-void BM_CsvRow(benchmark::State& state)
+using AppendRow = void (*)(std::string&, const engine::Reading&, const engine::ReadingTexts*, int);
+
+void WriteRows(benchmark::State& state, AppendRow append)
 {
     const std::vector<engine::Reading> readings = SomeReadings();
+    const bool withTexts = state.range(0) != 0;
+    const std::vector<engine::ReadingTexts> texts = withTexts ? TextsOf(readings) : std::vector<engine::ReadingTexts>();
     std::string out;
     std::size_t i = 0;
     for (auto _ : state) {
         out.clear();
-        presentation::AppendCsvReading(out, readings[i++ % readings.size()], nullptr, 12345);
+        const std::size_t n = i++ % readings.size();
+        append(out, readings[n], withTexts ? &texts[n] : nullptr, 12345);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_CsvRow);
+
+void BM_JsonLine(benchmark::State& state) { WriteRows(state, presentation::AppendReadingLine); }
+BENCHMARK(BM_JsonLine)->ArgName("texts")->Arg(0)->Arg(1);
+
+void BM_CsvRow(benchmark::State& state) { WriteRows(state, presentation::AppendCsvReading); }
+BENCHMARK(BM_CsvRow)->ArgName("texts")->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -1,12 +1,11 @@
 #include "presentation/json_line_writer.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
-#include "astro/position_text.h"
-#include "presentation/reading_labels.h"
+#include "presentation/reading_record.h"
 
 namespace lunarys::presentation {
 
@@ -18,99 +17,89 @@ void AppendUtf8(std::string& out, const QString& text)
     AppendJsonString(out, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-// Writers of the pieces of an object: `"key":` with the comma before every
-// member but the first.
-class Members {
+// Each value as JSON, at the end of the line.
+class JsonValues final : public ValueSink {
 public:
-    explicit Members(std::string& out) : out_(out) { out_ += '{'; }
-    Members& Key(std::string_view key)
+    explicit JsonValues(std::string& out) : out_(out) {}
+    void Null() override { out_ += "null"; }
+    void Bool(bool value) override { out_ += value ? "true" : "false"; }
+    void Int(int value) override { AppendNumber(out_, value); }
+    void Double(double value) override { AppendNumber(out_, value); }
+    void Utf8(std::string_view text) override { AppendJsonString(out_, text); }
+    void Text(const QString& text) override { AppendUtf8(out_, text); }
+    void Paragraphs(const QString& text) override
     {
-        const std::size_t start = out_.size();
-        out_.resize(start + key.size() + 4);
-        char* p = out_.data() + start;
-        if (!first_)
-            *p++ = ',';
-        *p++ = '"';
-        p = std::copy(key.begin(), key.end(), p);
-        *p++ = '"';
-        *p++ = ':';
-        out_.resize(static_cast<std::size_t>(p - out_.data()));
-        first_ = false;
-        return *this;
+        QByteArray utf8 = text.toUtf8();
+        WithCrLfBreaks(utf8);
+        AppendJsonString(out_, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     }
-    Members& Text(std::string_view key, std::string_view utf8)
-    {
-        Key(key);
-        AppendJsonString(out_, utf8);
-        return *this;
-    }
-    Members& Text(std::string_view key, const QString& text)
-    {
-        Key(key);
-        AppendUtf8(out_, text);
-        return *this;
-    }
-    template <typename Number>
-    Members& Value(std::string_view key, Number value)
-    {
-        Key(key);
-        AppendNumber(out_, value);
-        return *this;
-    }
-    void End() { out_ += '}'; }
 
 private:
     std::string& out_;
-    bool first_ = true;
 };
 
-void AppendTexts(std::string& out, const engine::ReadingTexts& t)
+// The fields of a line in the order written, each with its key as written.
+struct LineMember {
+    const RecordField* field;
+    bool startsGroup;        // the first of its group's fields
+    std::string key;         // "key":
+    std::string groupKey;    // "group": before the first field of a group with a name
+};
+
+std::string Quoted(std::string_view key) { return '"' + std::string(key) + "\":"; }
+
+const std::vector<LineMember>& LineMembers()
 {
-    Members(out)
-        .Text("generalTraits", t.GeneralTraits)
-        .Text("houseHeading", t.HouseHeading)
-        .Text("houseText", t.HouseText)
-        .Text("moonGeneral", t.MoonGeneral)
-        .Text("moonInSign", t.MoonInSign)
-        .Text("negativeTraits", t.NegativeTraits)
-        .Text("personality", t.Personality)
-        .Text("positiveTraits", t.PositiveTraits)
-        .Text("sunGeneral", t.SunGeneral)
-        .Text("sunInSign", t.SunInSign)
-        .End();
+    static const std::vector<LineMember> members = [] {
+        std::vector<LineMember> list;
+        const std::span<const RecordField> fields = RecordFields();
+        for (const std::uint8_t index : JsonOrderOfFields()) {
+            const RecordField& field = fields[index];
+            const bool starts = list.empty() || list.back().field->group != field.group;
+            const std::string_view group = GroupKey(field.group);
+            list.push_back({&field, starts, Quoted(field.key), starts && !group.empty() ? Quoted(group) : std::string()});
+        }
+        return list;
+    }();
+    return members;
 }
 
-// A text, or null when there is none.
-void AppendTextOrNull(std::string& out, const QString& text)
+// A record as one line of compact JSON, the members in their sorted order.
+void AppendRecordLine(std::string& out, const RecordSource& record)
 {
-    if (text.isEmpty())
-        out += "null";
-    else
-        AppendUtf8(out, text);
-}
-
-void AppendClock(std::string& out, const engine::ClockUsed& clock)
-{
-    Members members(out);
-    members.Key("daylightSaving");
-    out += clock.DaylightSaving ? "true" : "false";
-    members.Key("note");
-    AppendTextOrNull(out, clock.Note);
-    members.Key("timeZone");
-    AppendTextOrNull(out, clock.TimeZone);
-    members.Text("universalTime", UniversalTimeUtf8(clock)).Value("utcOffsetMinutes", clock.UtcOffsetMinutes).End();
-}
-
-void AppendPlace(std::string& out, const engine::AtlasPlace& place)
-{
-    Members(out)
-        .Text("country", place.Country)
-        .Value("latitude", place.Latitude)
-        .Value("longitude", place.Longitude)
-        .Text("name", place.Name)
-        .Text("state", place.State)
-        .Text("timeZone", place.TimeZone)
-        .End();
+    const GroupPresences presences = PresenceOfGroups(record);
+    JsonValues values(out);
+    out += '{';
+    bool first = true;      // no member yet in the object being written
+    bool inGroup = false;   // within a group's object
+    GroupPresence presence = GroupPresence::Absent;
+    for (const LineMember& member : LineMembers()) {
+        if (member.startsGroup) {
+            if (inGroup) {
+                out += '}';
+                inGroup = false;
+            }
+            presence = presences[static_cast<std::size_t>(member.field->group)];
+            if (!member.groupKey.empty() && presence != GroupPresence::Absent) {
+                if (!first)
+                    out += ',';
+                out += member.groupKey;
+                first = presence == GroupPresence::Present;
+                inGroup = first;
+                out += inGroup ? "{" : "null";
+            }
+        }
+        if (presence != GroupPresence::Present)
+            continue;
+        if (!first)
+            out += ',';
+        first = false;
+        out += member.key;
+        member.field->value(record, values);
+    }
+    if (inGroup)
+        out += '}';
+    out += "}\n";
 }
 
 }  // namespace
@@ -214,63 +203,14 @@ void AppendJsonString(std::string& out, std::string_view utf8)
     out += '"';
 }
 
-void AppendReadingLine(std::string& out, const engine::Reading& r, const engine::ReadingTexts* texts, int row)
+void AppendReadingLine(std::string& out, const engine::Reading& reading, const engine::ReadingTexts* texts, int row)
 {
-    Members line(out);
-    line.Key("ascendant");
-    Members(out).Value("longitude", r.AscendantLongitude).Text("text", astro::AscendantText(r.AscendantLongitude)).End();
-    line.Key("clock");
-    AppendClock(out, r.Clock);
-    line.Key("holds");
-    if (r.Holds)
-        Members(out).Text("from", MinuteOfDayUtf8(r.Holds->From)).Text("to", MinuteOfDayUtf8(r.Holds->To)).End();
-    else
-        out += "null";
-    line.Key("house");
-    Members(out).Text("name", HouseNameUtf8(r.House)).Value("number", r.House).End();
-    const engine::Sign midpoint = r.Midpoint.Sign;
-    line.Key("midpoint");
-    Members(out)
-        .Text("caption", MidpointCaptionUtf8(r.Midpoint))
-        .Value("degree", r.Midpoint.Degree)
-        .Text("element", engine::NameOf(engine::ElementOf(midpoint)))
-        .Text("label", MidpointLabelUtf8(r.Midpoint))
-        .Text("sign", engine::NameOf(midpoint))
-        .Text("temperament", engine::NameOf(engine::TemperamentOf(midpoint)))
-        .End();
-    line.Key("moon");
-    Members(out)
-        .Text("element", engine::NameOf(engine::ElementOf(r.Moon.Sign)))
-        .Value("longitude", r.Moon.Longitude)
-        .Text("sign", engine::NameOf(r.Moon.Sign))
-        .Text("text", astro::PositionText(r.Moon.Longitude))
-        .Value("whole", r.Moon.Whole)
-        .End();
-    line.Text("name", r.Birth.Name);
-    if (r.Birth.Place) {
-        line.Key("place");
-        AppendPlace(out, *r.Birth.Place);
-    }
-    line.Value("row", row);
-    line.Key("sun");
-    Members(out)
-        .Value("longitude", r.Sun.Longitude)
-        .Text("sign", engine::NameOf(r.Sun.Sign))
-        .Text("text", astro::PositionText(r.Sun.Longitude))
-        .Value("whole", r.Sun.Whole)
-        .End();
-    if (texts) {
-        line.Key("texts");
-        AppendTexts(out, *texts);
-    }
-    line.Value("timeZoneHours", r.Clock.TimeZoneHours()).Value("timeZoneMinutes", r.Clock.TimeZoneMinutes()).End();
-    out += '\n';
+    AppendRecordLine(out, ReadingRecord(reading, texts, row));
 }
 
 void AppendRefusedLine(std::string& out, std::string_view message, int row)
 {
-    Members(out).Text("error", message).Value("row", row).End();
-    out += '\n';
+    AppendRecordLine(out, RefusedRecord(message, row));
 }
 
 }  // namespace lunarys::presentation

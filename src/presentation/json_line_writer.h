@@ -21,8 +21,9 @@ void AppendJsonString(std::string& out, std::string_view utf8);
 
 // One reading of a batch as one line of compact JSON, byte for byte what
 // QJsonDocument makes of ReadingAsJsonObject with the row added (keys in
-// their sorted order), written straight into a buffer that the caller keeps
-// and reuses. `texts` may be null: the line then has no "texts".
+// their sorted order), written from the record's fields (reading_record.h)
+// straight into a buffer that the caller keeps and reuses. `texts` may be
+// null: the line then has no "texts".
 void AppendReadingLine(std::string& out, const engine::Reading& reading, const engine::ReadingTexts* texts, int row);
 
 // A refused row: {"error":"...","row":N} and a line break.

@@ -1,63 +1,57 @@
 #include "presentation/reading_csv.h"
 
-#include <array>
+#include <algorithm>
 
-#include "astro/position_text.h"
 #include "presentation/json_line_writer.h"
-#include "presentation/reading_labels.h"
+#include "presentation/reading_record.h"
 
 namespace lunarys::presentation {
 
 namespace {
 
-constexpr std::array<std::string_view, 36> kColumns{
-    "row",          "error",           "name",          "timeZoneHours",   "timeZoneMinutes",
-    "timeZone",     "utcOffsetMinutes", "daylightSaving", "universalTime",  "placeName",
-    "placeState",   "placeCountry",    "placeLatitude", "placeLongitude",  "clockNote",
-    "sunLongitude", "sunWhole",        "sunText",       "sunSign",         "moonLongitude",
-    "moonWhole",    "moonText",        "moonSign",      "moonElement",     "ascendantLongitude",
-    "ascendantText", "midpointDegree", "midpointLabel", "midpointCaption", "midpointSign",
-    "midpointElement", "midpointTemperament", "houseNumber", "houseName",  "holdsFrom",
-    "holdsTo"};
-
-constexpr std::array<std::string_view, 10> kTextColumns{
-    "sunGeneral",     "sunInSign",      "moonGeneral", "moonInSign",   "generalTraits",
-    "positiveTraits", "negativeTraits", "personality", "houseHeading", "houseText"};
-
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The fields of one line, separated by commas.
-class Fields {
+// The cells of one line, separated by commas: each value handed over is the
+// next cell, a null one an empty cell.
+class Cells final : public ValueSink {
 public:
-    explicit Fields(std::string& out) : out_(out) {}
-    Fields& Text(std::string_view utf8)
+    explicit Cells(std::string& out) : out_(out) {}
+    void Null() override { Next(); }
+    void Bool(bool value) override
     {
-        Comma();
-        AppendCsvField(out_, utf8);
-        return *this;
+        Next();
+        out_ += value ? "true" : "false";
     }
-    Fields& Text(const QString& text)
+    void Int(int value) override
+    {
+        Next();
+        AppendNumber(out_, value);
+    }
+    void Double(double value) override
+    {
+        Next();
+        AppendNumber(out_, value);
+    }
+    void Utf8(std::string_view text) override
+    {
+        Next();
+        AppendCsvField(out_, text);
+    }
+    void Text(const QString& text) override
     {
         const QByteArray utf8 = text.toUtf8();
-        return Text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        Utf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     }
-    template <typename Number>
-    Fields& Value(Number value)
+    void Paragraphs(const QString& text) override
     {
-        Comma();
-        AppendNumber(out_, value);
-        return *this;
-    }
-    Fields& Empty(std::size_t count = 1)
-    {
-        for (std::size_t i = 0; i < count; ++i)
-            Comma();
-        return *this;
+        QByteArray utf8 = text.toUtf8();
+        WithCrLfBreaks(utf8);
+        Utf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     }
     void End() { out_ += kLineEnd; }
 
 private:
-    void Comma()
+    void Next()
     {
         if (!first_)
             out_ += ',';
@@ -67,73 +61,62 @@ private:
     bool first_ = true;
 };
 
+// The fields that have a column: the texts' only in a file with texts.
+bool HasColumn(const RecordField& field, bool withTexts)
+{
+    return !field.column.empty() && (withTexts || field.group != RecordGroup::Texts);
+}
+
+void AppendCsvRecord(std::string& out, const RecordSource& record, bool withTexts)
+{
+    const GroupPresences presences = PresenceOfGroups(record);
+    Cells cells(out);
+    for (const RecordField& field : RecordFields()) {
+        if (!HasColumn(field, withTexts))
+            continue;
+        if (presences[static_cast<std::size_t>(field.group)] == GroupPresence::Present)
+            field.value(record, cells);
+        else
+            cells.Null();
+    }
+    cells.End();
+}
+
 }  // namespace
 
 void AppendCsvHeader(std::string& out, bool withTexts)
 {
-    Fields line(out);
-    for (const std::string_view column : kColumns)
-        line.Text(column);
-    if (withTexts)
-        for (const std::string_view column : kTextColumns)
-            line.Text(column);
-    line.End();
+    Cells cells(out);
+    for (const RecordField& field : RecordFields())
+        if (HasColumn(field, withTexts))
+            cells.Utf8(field.column);
+    cells.End();
 }
 
-void AppendCsvReading(std::string& out, const engine::Reading& r, const engine::ReadingTexts* texts, int row)
+void AppendCsvReading(std::string& out, const engine::Reading& reading, const engine::ReadingTexts* texts, int row)
 {
-    const QByteArray name = r.Birth.Name.toUtf8();
-    const engine::Sign midpoint = r.Midpoint.Sign;
-    Fields line(out);
-    line.Value(row).Empty().Text(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
-    line.Value(r.Clock.TimeZoneHours()).Value(r.Clock.TimeZoneMinutes());
-    line.Text(r.Clock.TimeZone).Value(r.Clock.UtcOffsetMinutes);
-    line.Text(r.Clock.DaylightSaving ? std::string_view("true") : std::string_view("false"));
-    line.Text(UniversalTimeUtf8(r.Clock));
-    if (const std::optional<engine::AtlasPlace>& place = r.Birth.Place)
-        line.Text(place->Name).Text(place->State).Text(place->Country).Value(place->Latitude).Value(place->Longitude);
-    else
-        line.Empty(5);
-    line.Text(r.Clock.Note);
-    line.Value(r.Sun.Longitude).Value(r.Sun.Whole).Text(astro::PositionText(r.Sun.Longitude)).Text(engine::NameOf(r.Sun.Sign));
-    line.Value(r.Moon.Longitude).Value(r.Moon.Whole).Text(astro::PositionText(r.Moon.Longitude));
-    line.Text(engine::NameOf(r.Moon.Sign)).Text(engine::NameOf(engine::ElementOf(r.Moon.Sign)));
-    line.Value(r.AscendantLongitude).Text(astro::AscendantText(r.AscendantLongitude));
-    line.Value(r.Midpoint.Degree).Text(MidpointLabelUtf8(r.Midpoint)).Text(MidpointCaptionUtf8(r.Midpoint));
-    line.Text(engine::NameOf(midpoint)).Text(engine::NameOf(engine::ElementOf(midpoint)));
-    line.Text(engine::NameOf(engine::TemperamentOf(midpoint)));
-    line.Value(r.House).Text(HouseNameUtf8(r.House));
-    if (r.Holds)
-        line.Text(MinuteOfDayUtf8(r.Holds->From)).Text(MinuteOfDayUtf8(r.Holds->To));
-    else
-        line.Empty(2);
-    if (texts) {
-        const engine::ReadingTexts& t = *texts;
-        line.Text(t.SunGeneral).Text(t.SunInSign).Text(t.MoonGeneral).Text(t.MoonInSign).Text(t.GeneralTraits);
-        line.Text(t.PositiveTraits).Text(t.NegativeTraits).Text(t.Personality).Text(t.HouseHeading).Text(t.HouseText);
-    }
-    line.End();
+    AppendCsvRecord(out, ReadingRecord(reading, texts, row), texts != nullptr);
 }
 
 void AppendCsvRefused(std::string& out, std::string_view message, int row, bool withTexts)
 {
-    Fields line(out);
-    line.Value(row).Text(message).Empty(kColumns.size() - 2 + (withTexts ? kTextColumns.size() : 0));
-    line.End();
+    AppendCsvRecord(out, RefusedRecord(message, row), withTexts);
 }
 
 void AppendCsvField(std::string& out, std::string_view utf8)
 {
-    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(utf8.begin(), utf8.end(), special)) {
         out += utf8;
         return;
     }
     out += '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    for (std::size_t quote = utf8.find('"'); quote != std::string_view::npos; quote = utf8.find('"')) {
+        out += utf8.substr(0, quote + 1);
+        out += '"';   // doubled
+        utf8.remove_prefix(quote + 1);
     }
+    out += utf8;
     out += '"';
 }
 

@@ -9,10 +9,10 @@
 namespace lunarys::presentation {
 
 // A batch's readings as CSV, one flat row a reading for spreadsheets: the
-// JSON object's members with the nested names joined (sun.longitude is
-// sunLongitude), after the row number and the message of a refused row. With
-// texts, the ten texts follow. Numbers are written as in the JSON; lines end
-// in CR LF.
+// record's fields that have a column, in the record's order (reading_record.h:
+// the row number, the message of a refused row, then the reading; with texts,
+// the ten texts follow). Numbers are written as in the JSON; lines end in CR
+// LF, and so do the texts' line breaks.
 void AppendCsvHeader(std::string& out, bool withTexts);
 void AppendCsvReading(std::string& out, const engine::Reading& reading, const engine::ReadingTexts* texts, int row);
 void AppendCsvRefused(std::string& out, std::string_view message, int row, bool withTexts);

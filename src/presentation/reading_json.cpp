@@ -3,85 +3,75 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 
-#include "presentation/reading_labels.h"
+#include "presentation/reading_record.h"
 
 namespace lunarys::presentation {
 
 namespace {
 
-QJsonValue TextOrNull(const QString& text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+// The last value handed over, as a JSON value.
+class JsonValueOf final : public ValueSink {
+public:
+    void Null() override { value = QJsonValue(QJsonValue::Null); }
+    void Bool(bool v) override { value = v; }
+    void Int(int v) override { value = v; }
+    void Double(double v) override { value = v; }
+    void Utf8(std::string_view text) override
+    {
+        value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    void Text(const QString& text) override { value = text; }
+    void Paragraphs(const QString& text) override
+    {
+        QByteArray utf8 = text.toUtf8();
+        WithCrLfBreaks(utf8);
+        value = QString::fromUtf8(utf8);
+    }
 
-// The birth times with the same reading: {"from": "05:12", "to": "07:08"}, or
-// null when the clock skipped the birth minute.
-QJsonValue HoldsValue(const engine::Reading& r)
+    QJsonValue value;
+};
+
+QLatin1StringView KeyOf(std::string_view key) { return QLatin1StringView(key.data(), static_cast<qsizetype>(key.size())); }
+
+// A record as one object, each group's fields in an object of the group's
+// name: a group that is not there is left out, a null one is null.
+QJsonObject RecordAsJsonObject(const RecordSource& record)
 {
-    if (!r.Holds)
-        return QJsonValue(QJsonValue::Null);
-    return QJsonObject{{QStringLiteral("from"), MinuteOfDayText(r.Holds->From)},
-                       {QStringLiteral("to"), MinuteOfDayText(r.Holds->To)}};
+    const GroupPresences presences = PresenceOfGroups(record);
+    std::array<QJsonObject, kRecordGroupCount> objects;
+    QJsonObject top;
+    JsonValueOf value;
+    for (const RecordField& field : RecordFields()) {
+        const auto group = static_cast<std::size_t>(field.group);
+        if (presences[group] != GroupPresence::Present)
+            continue;
+        field.value(record, value);
+        (GroupKey(field.group).empty() ? top : objects[group]).insert(KeyOf(field.key), value.value);
+    }
+    for (std::size_t group = 0; group < kRecordGroupCount; ++group) {
+        const std::string_view key = GroupKey(static_cast<RecordGroup>(group));
+        if (key.empty() || presences[group] == GroupPresence::Absent)
+            continue;
+        if (presences[group] == GroupPresence::Null)
+            top.insert(KeyOf(key), QJsonValue(QJsonValue::Null));
+        else
+            top.insert(KeyOf(key), objects[group]);
+    }
+    return top;
 }
 
 }  // namespace
 
 QJsonObject PlaceAsJson(const engine::AtlasPlace& place)
 {
-    return QJsonObject{{QStringLiteral("name"), place.Name},          {QStringLiteral("state"), place.State},
-                       {QStringLiteral("country"), place.Country},    {QStringLiteral("timeZone"), place.TimeZone},
-                       {QStringLiteral("latitude"), place.Latitude}, {QStringLiteral("longitude"), place.Longitude}};
+    RecordSource record;
+    record.place = &place;
+    return RecordAsJsonObject(record).value(KeyOf(GroupKey(RecordGroup::Place))).toObject();
 }
 
-QJsonObject ReadingAsJsonObject(const engine::Reading& r, const engine::ReadingTexts& t)
+QJsonObject ReadingAsJsonObject(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    const engine::Sign midpoint = r.Midpoint.Sign;
-    QJsonObject reading{
-        {QStringLiteral("name"), r.Birth.Name},
-        {QStringLiteral("timeZoneHours"), r.Clock.TimeZoneHours()},
-        {QStringLiteral("timeZoneMinutes"), r.Clock.TimeZoneMinutes()},
-        {QStringLiteral("clock"),
-         QJsonObject{{QStringLiteral("timeZone"), TextOrNull(r.Clock.TimeZone)},
-                     {QStringLiteral("utcOffsetMinutes"), r.Clock.UtcOffsetMinutes},
-                     {QStringLiteral("daylightSaving"), r.Clock.DaylightSaving},
-                     {QStringLiteral("universalTime"), UniversalTimeText(r.Clock)},
-                     {QStringLiteral("note"), TextOrNull(r.Clock.Note)}}},
-        {QStringLiteral("sun"),
-         QJsonObject{{QStringLiteral("longitude"), r.Sun.Longitude},
-                     {QStringLiteral("whole"), r.Sun.Whole},
-                     {QStringLiteral("text"), PositionText(r.Sun)},
-                     {QStringLiteral("sign"), SignName(r.Sun.Sign)}}},
-        {QStringLiteral("moon"),
-         QJsonObject{{QStringLiteral("longitude"), r.Moon.Longitude},
-                     {QStringLiteral("whole"), r.Moon.Whole},
-                     {QStringLiteral("text"), PositionText(r.Moon)},
-                     {QStringLiteral("sign"), SignName(r.Moon.Sign)},
-                     {QStringLiteral("element"), ElementName(engine::ElementOf(r.Moon.Sign))}}},
-        {QStringLiteral("ascendant"),
-         QJsonObject{{QStringLiteral("longitude"), r.AscendantLongitude},
-                     {QStringLiteral("text"), AscendantText(r)}}},
-        {QStringLiteral("midpoint"),
-         QJsonObject{{QStringLiteral("degree"), r.Midpoint.Degree},
-                     {QStringLiteral("label"), MidpointLabel(r.Midpoint)},
-                     {QStringLiteral("caption"), MidpointCaption(r.Midpoint)},
-                     {QStringLiteral("sign"), SignName(midpoint)},
-                     {QStringLiteral("element"), ElementName(engine::ElementOf(midpoint))},
-                     {QStringLiteral("temperament"), TemperamentName(engine::TemperamentOf(midpoint))}}},
-        {QStringLiteral("holds"), HoldsValue(r)},
-        {QStringLiteral("house"),
-         QJsonObject{{QStringLiteral("number"), r.House}, {QStringLiteral("name"), HouseName(r.House)}}},
-        {QStringLiteral("texts"),
-         QJsonObject{{QStringLiteral("sunGeneral"), t.SunGeneral},
-                     {QStringLiteral("sunInSign"), t.SunInSign},
-                     {QStringLiteral("moonGeneral"), t.MoonGeneral},
-                     {QStringLiteral("moonInSign"), t.MoonInSign},
-                     {QStringLiteral("generalTraits"), t.GeneralTraits},
-                     {QStringLiteral("positiveTraits"), t.PositiveTraits},
-                     {QStringLiteral("negativeTraits"), t.NegativeTraits},
-                     {QStringLiteral("personality"), t.Personality},
-                     {QStringLiteral("houseHeading"), t.HouseHeading},
-                     {QStringLiteral("houseText"), t.HouseText}}},
-    };
-    if (r.Birth.Place)
-        reading.insert(QStringLiteral("place"), PlaceAsJson(*r.Birth.Place));
-    return reading;
+    return RecordAsJsonObject(ReadingRecord(reading, &texts, std::nullopt));
 }
 
 QByteArray ReadingAsJson(const engine::Reading& reading, const engine::ReadingTexts& texts)

@@ -83,7 +83,7 @@ TEST(JsonLineWriter, ReadingLinesAreQJsonDocumentsObjects)
         in.LatitudeMinutes = QString::number(random() % 60);
         in.LatitudeIsSouth = random() % 2;
         if (row % 10 == 0) {   // a clock and a place from the atlas
-            in.Clock = engine::DatabaseClock{345, false, QStringLiteral("Asia/Kathmandu"), QStringLiteral("Kathmandu \"…\"")};
+            in.Clock = engine::DatabaseClock{345, false, QStringLiteral("Asia/Kathmandu"), QStringLiteral("Kathmandu \"…\""), {}};
             in.Place = engine::AtlasPlace{QStringLiteral("Kathmandu"), QStringLiteral("Bagmati"), QStringLiteral("Nepal"),
                                           QStringLiteral("Asia/Kathmandu"), 27.70169, 85.3206};
         }
