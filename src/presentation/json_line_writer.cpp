@@ -64,42 +64,53 @@ const std::vector<LineMember>& LineMembers()
     return members;
 }
 
-// A record as one line of compact JSON, the members in their sorted order.
-void AppendRecordLine(std::string& out, const RecordSource& record)
+// A record as QJsonDocument writes it: one line of compact JSON, or the
+// indented document (four spaces a level, a blank after each colon); the
+// members in their sorted order either way.
+void AppendRecord(std::string& out, const RecordSource& record, bool indented)
 {
     const GroupPresences presences = PresenceOfGroups(record);
     JsonValues values(out);
-    out += '{';
+    const std::string_view open = indented ? "{\n" : "{";
+    const auto member = [&](const std::string& key, int level) {
+        if (indented)
+            out.append(static_cast<std::size_t>(4 * level), ' ');
+        out += key;
+        if (indented)
+            out += ' ';
+    };
+    const auto closeGroup = [&] { out += indented ? "\n    }" : "}"; };
+    out += open;
     bool first = true;      // no member yet in the object being written
     bool inGroup = false;   // within a group's object
     GroupPresence presence = GroupPresence::Absent;
-    for (const LineMember& member : LineMembers()) {
-        if (member.startsGroup) {
+    for (const LineMember& m : LineMembers()) {
+        if (m.startsGroup) {
             if (inGroup) {
-                out += '}';
+                closeGroup();
                 inGroup = false;
             }
-            presence = presences[static_cast<std::size_t>(member.field->group)];
-            if (!member.groupKey.empty() && presence != GroupPresence::Absent) {
+            presence = presences[static_cast<std::size_t>(m.field->group)];
+            if (!m.groupKey.empty() && presence != GroupPresence::Absent) {
                 if (!first)
-                    out += ',';
-                out += member.groupKey;
+                    out += indented ? ",\n" : ",";
+                member(m.groupKey, 1);
                 first = presence == GroupPresence::Present;
                 inGroup = first;
-                out += inGroup ? "{" : "null";
+                out += inGroup ? open : "null";
             }
         }
         if (presence != GroupPresence::Present)
             continue;
         if (!first)
-            out += ',';
+            out += indented ? ",\n" : ",";
         first = false;
-        out += member.key;
-        member.field->value(record, values);
+        member(m.key, inGroup ? 2 : 1);
+        m.field->value(record, values);
     }
     if (inGroup)
-        out += '}';
-    out += "}\n";
+        closeGroup();
+    out += indented ? "\n}\n" : "}\n";
 }
 
 }  // namespace
@@ -205,12 +216,17 @@ void AppendJsonString(std::string& out, std::string_view utf8)
 
 void AppendReadingLine(std::string& out, const engine::Reading& reading, const engine::ReadingTexts* texts, int row)
 {
-    AppendRecordLine(out, ReadingRecord(reading, texts, row));
+    AppendRecord(out, ReadingRecord(reading, texts, row), false);
+}
+
+void AppendReadingDocument(std::string& out, const engine::Reading& reading, const engine::ReadingTexts& texts)
+{
+    AppendRecord(out, ReadingRecord(reading, &texts, std::nullopt), true);
 }
 
 void AppendRefusedLine(std::string& out, std::string_view message, int row)
 {
-    AppendRecordLine(out, RefusedRecord(message, row));
+    AppendRecord(out, RefusedRecord(message, row), false);
 }
 
 }  // namespace lunarys::presentation

@@ -26,6 +26,10 @@ void AppendJsonString(std::string& out, std::string_view utf8);
 // null: the line then has no "texts".
 void AppendReadingLine(std::string& out, const engine::Reading& reading, const engine::ReadingTexts* texts, int row);
 
+// One reading as the indented JSON document that --json prints, byte for
+// byte what QJsonDocument makes of ReadingAsJsonObject.
+void AppendReadingDocument(std::string& out, const engine::Reading& reading, const engine::ReadingTexts& texts);
+
 // A refused row: {"error":"...","row":N} and a line break.
 void AppendRefusedLine(std::string& out, std::string_view message, int row);
 

@@ -1,8 +1,8 @@
 #include "presentation/reading_json.h"
 
-#include <QJsonDocument>
 #include <QJsonValue>
 
+#include "presentation/json_line_writer.h"
 #include "presentation/reading_record.h"
 
 namespace lunarys::presentation {
@@ -76,7 +76,9 @@ QJsonObject ReadingAsJsonObject(const engine::Reading& reading, const engine::Re
 
 QByteArray ReadingAsJson(const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
-    return QJsonDocument(ReadingAsJsonObject(reading, texts)).toJson(QJsonDocument::Indented);
+    std::string document;
+    AppendReadingDocument(document, reading, texts);
+    return QByteArray(document.data(), static_cast<qsizetype>(document.size()));
 }
 
 }  // namespace lunarys::presentation
