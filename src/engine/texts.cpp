@@ -1,6 +1,6 @@
 #include "engine/texts.h"
 
-#include <QFile>
+#include <QResource>
 
 #include "engine/house.h"
 #include "engine/qt_text.h"
@@ -14,10 +14,9 @@ QString ReadText(const QString& path)
 {
     if (path.isEmpty())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    // Straight from the compiled-in data, without a file engine.
+    const QResource resource(path);
+    return resource.isValid() ? QString::fromUtf8(resource.uncompressedData()) : QString();
 }
 
 QString FolderOf(SignTextKind kind)
