@@ -61,7 +61,7 @@ std::variant<BatchColumns, UsageError> BatchColumns::FromHeader(const std::vecto
         Column column;
         QString called;
         if (option != options.end()) {
-            column = {Kind::Option, &*option};
+            column = {Kind::Option, &*option, {}};
             called = QString(option->name);
         } else {
             const std::pair<std::string_view, Kind> special[] = {

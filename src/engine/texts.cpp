@@ -51,13 +51,6 @@ QString HouseTextPath(int house)
     return QStringLiteral(":/content/houses/%1.txt").arg(house, 2, 10, QLatin1Char('0'));
 }
 
-QString WithCrLf(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text;
-}
-
 QString SunGeneralText() { return ReadText(SunGeneralTextPath()); }
 QString MoonGeneralText() { return ReadText(MoonGeneralTextPath()); }
 QString SignText(SignTextKind kind, int sign) { return ReadText(SignTextPath(kind, sign)); }

@@ -16,10 +16,6 @@ QString MoonGeneralText();
 QString SignText(SignTextKind kind, int sign);   // sign 0 = Aries .. 11 = Pisces
 QString HouseText(int house);                    // 1..12
 
-// A text with every line break as CR LF, as the JSON and CSV records write
-// the texts.
-QString WithCrLf(QString text);
-
 // The resource path of each text, for the tests of the content itself.
 QString SunGeneralTextPath();
 QString MoonGeneralTextPath();

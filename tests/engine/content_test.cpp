@@ -113,6 +113,10 @@ const TextShape kShapes[] = {
     {"houses/12.txt", "In Indian Astrology, this house is known", 588, "588"},
 };
 
+// The lengths above count each line break as CR LF, the form in which the
+// records write the texts.
+QString WithCrLf(QString text) { return text.replace(u'\n', QStringLiteral("\r\n")); }
+
 struct LoadedText {
     QString path;   // relative to content/
     QString text;   // through the loader, line breaks as CR LF

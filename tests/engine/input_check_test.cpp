@@ -139,8 +139,9 @@ TEST(CheckBirth, AgreesWithTheBoxes)
         ++compared;
         EXPECT_EQ(CheckBirth(birth), CheckInput(in)) << c.what;
         const std::variant<Birth, InputProblem> taken = TakeBirth(in);
-        if (!c.message)
+        if (!c.message) {
             EXPECT_TRUE(std::get<Birth>(taken) == birth) << c.what;
+        }
     }
     EXPECT_GT(compared, 25);
 }
