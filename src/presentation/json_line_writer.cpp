@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "presentation/reading_record.h"
@@ -113,6 +115,16 @@ void AppendRecord(std::string& out, const RecordSource& record, bool indented)
     out += indented ? "\n}\n" : "}\n";
 }
 
+// Whether any of eight bytes needs an escape: a control character, a quote
+// or a backslash. Bytes of multi-byte characters (0x80 and above) do not.
+bool AnyToEscape(std::uint64_t bytes)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const auto below = [](std::uint64_t v, std::uint64_t n) { return (v - kOnes * n) & ~v & kHighs; };
+    return below(bytes, 0x20) | below(bytes ^ (kOnes * '"'), 1) | below(bytes ^ (kOnes * '\\'), 1);
+}
+
 }  // namespace
 
 void AppendNumber(std::string& out, int value)
@@ -190,6 +202,16 @@ void AppendJsonString(std::string& out, std::string_view utf8)
     out += '"';
     std::size_t plain = 0;   // start of the run of bytes that need no escape
     for (std::size_t i = 0; i < utf8.size(); ++i) {
+        // Long texts pass eight bytes at a time.
+        while (i + 8 <= utf8.size()) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, utf8.data() + i, sizeof bytes);
+            if (AnyToEscape(bytes))
+                break;
+            i += 8;
+        }
+        if (i == utf8.size())
+            break;
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c >= 0x20 && c != '"' && c != '\\')
             continue;
@@ -221,6 +243,7 @@ void AppendReadingLine(std::string& out, const engine::Reading& reading, const e
 
 void AppendReadingDocument(std::string& out, const engine::Reading& reading, const engine::ReadingTexts& texts)
 {
+    out.reserve(out.size() + 16384);   // a document with its texts, in one piece
     AppendRecord(out, ReadingRecord(reading, &texts, std::nullopt), true);
 }
 
